@@ -1,0 +1,47 @@
+#include "pause.hpp"
+
+#ifdef _WIN32
+
+#include <cstdlib>
+
+void pause_console()
+{
+    // The command processor prints its own prompt; its result does not matter.
+    static_cast<void>(std::system("pause"));
+}
+
+#else
+
+#include <array>
+#include <cerrno>
+#include <iostream>
+#include <termios.h>
+#include <unistd.h>
+
+void pause_console()
+{
+    // Scripted runs must neither hang nor get a prompt mixed into their output.
+    if (isatty(STDIN_FILENO) == 0 || isatty(STDOUT_FILENO) == 0) {
+        return;
+    }
+    termios saved{};
+    if (tcgetattr(STDIN_FILENO, &saved) != 0) {
+        return;
+    }
+    // One key without Enter, unechoed; Ctrl-C arrives as a key, not a signal.
+    // The prompt comes only once the terminal is ready for that key.
+    termios raw = saved;
+    raw.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
+    raw.c_cc[VMIN] = 1;
+    raw.c_cc[VTIME] = 0;
+    tcsetattr(STDIN_FILENO, TCSANOW, &raw);
+    std::cout << "Press any key to continue . . . " << std::flush;
+    // A key such as an arrow sends several bytes at once: take them all.
+    std::array<char, 16> keys{};
+    while (read(STDIN_FILENO, keys.data(), keys.size()) < 0 && errno == EINTR) {
+    }
+    tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+    std::cout << std::endl;
+}
+
+#endif

@@ -1,0 +1,34 @@
+#include "quicksort.hpp"
+
+#include <utility>
+
+int partition(int* values, int lo, int hi)
+{
+    // The pivot stays in the array and takes part in the exchanges; the
+    // strict scans stop on it, which keeps both of them inside the range.
+    const int pivot = values[hi];
+    while (lo < hi) {
+        while (values[lo] < pivot) {
+            ++lo;
+        }
+        while (values[hi] > pivot) {
+            --hi;
+        }
+        if (values[lo] == values[hi]) {
+            // Two equal values would otherwise be exchanged for ever.
+            ++lo;
+        } else if (lo < hi) {
+            std::swap(values[lo], values[hi]);
+        }
+    }
+    return hi;
+}
+
+void quicksort(int* values, int lo, int hi)
+{
+    if (lo < hi) {
+        const int j = partition(values, lo, hi);
+        quicksort(values, lo, j - 1);
+        quicksort(values, j + 1, hi);
+    }
+}
