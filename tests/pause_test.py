@@ -6,6 +6,7 @@ import fcntl
 import os
 import pty
 import select
+import struct
 import subprocess
 import sys
 import tempfile
@@ -53,6 +54,7 @@ def run_with_key(program, key):
             status = "still waiting"
         shown = read_until(leader, REPORT + PROMPT + b"\r\n", shown, seconds=1)
     after = termios.tcgetattr(follower)
+    left = struct.unpack("i", fcntl.ioctl(follower, termios.FIONREAD, b"\0" * 4))[0]
     os.close(leader)
     os.close(follower)
     problems = []
@@ -60,6 +62,8 @@ def run_with_key(program, key):
         problems.append(f"terminal showed {shown!r}")
     if status != 0:
         problems.append(f"exit status {status}")
+    if left:
+        problems.append(f"{left} bytes of the key left for the next program")
     if after != before:
         problems.append(f"terminal settings changed: {before} -> {after}")
     return problems
