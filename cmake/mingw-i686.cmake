@@ -11,6 +11,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Wine keeps its prefix in the build directory and needs no display; the
 # overrides stop it offering to install Mono and Gecko.
-set(CMAKE_CROSSCOMPILING_EMULATOR env -u DISPLAY -u WAYLAND_DISPLAY
+set(WINE_ENVIRONMENT env -u DISPLAY -u WAYLAND_DISPLAY
   WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEARCH=win32 WINEDEBUG=-all
-  WINEDLLOVERRIDES=mscoree,mshtml= wine)
+  WINEDLLOVERRIDES=mscoree,mshtml=)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_ENVIRONMENT} wine)

@@ -65,14 +65,18 @@ def main():
     if options.windows:
         expected = expected.replace(b"\n", b"\r\n")
 
-    with tempfile.TemporaryDirectory() as work, open("/dev/full", "wb") as full:
+    # Files, not pipes, take the output: Wine's helper processes inherit them
+    # and outlive the program.
+    with tempfile.TemporaryDirectory() as work, open("/dev/full", "wb") as full, \
+            tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
         if data is not None:
             (Path(work) / "duomenys.txt").write_bytes(data)
         args = " ".join(case.get("args", [])).split()
         run = subprocess.run(options.command + args, cwd=work, stdin=subprocess.DEVNULL,
-                             stdout=full if to_full else subprocess.PIPE, stderr=subprocess.PIPE,
-                             timeout=60, check=False)
-    output = b"" if to_full else run.stdout
+                             stdout=full if to_full else out, stderr=err, timeout=60, check=False)
+        out.seek(0)
+        err.seek(0)
+        output, errors = out.read(), err.read()
     pause = b""
     if options.windows and status == 0 and not to_full:
         # After the report comes whatever the command processor's pause writes.
@@ -84,8 +88,8 @@ def main():
         problems.append(f"no pause prompt after the report: {pause!r}")
     if run.returncode != status:
         problems.append(f"exit status: expected {status}, got {run.returncode}")
-    if run.stderr:
-        problems.append(f"standard error is not empty: {run.stderr!r}")
+    if errors:
+        problems.append(f"standard error is not empty: {errors!r}")
     if problems:
         sys.exit(f"{options.case.name}: " + "\n".join(problems))
 
