@@ -13,19 +13,16 @@ void pause_console()
 #else
 
 #include <array>
-#include <cerrno>
 #include <iostream>
 #include <termios.h>
 #include <unistd.h>
 
 void pause_console()
 {
-    // Scripted runs must neither hang nor get a prompt mixed into their output.
-    if (isatty(STDIN_FILENO) == 0 || isatty(STDOUT_FILENO) == 0) {
-        return;
-    }
+    // Only with a terminal on both sides is someone there to press a key;
+    // scripted runs must neither hang nor get a prompt in their output.
     termios saved{};
-    if (tcgetattr(STDIN_FILENO, &saved) != 0) {
+    if (tcgetattr(STDIN_FILENO, &saved) != 0 || isatty(STDOUT_FILENO) == 0) {
         return;
     }
     // One key without Enter, unechoed; Ctrl-C arrives as a key, not a signal.
@@ -37,9 +34,9 @@ void pause_console()
     tcsetattr(STDIN_FILENO, TCSANOW, &raw);
     std::cout << "Press any key to continue . . . " << std::flush;
     // A key such as an arrow sends several bytes at once: take them all.
+    // Whatever ends the wait, a key or a hang-up, ends the pause.
     std::array<char, 16> keys{};
-    while (read(STDIN_FILENO, keys.data(), keys.size()) < 0 && errno == EINTR) {
-    }
+    [[maybe_unused]] const auto got = read(STDIN_FILENO, keys.data(), keys.size());
     tcsetattr(STDIN_FILENO, TCSANOW, &saved);
     std::cout << std::endl;
 }

@@ -17,7 +17,9 @@ int partition(int* values, int lo, int hi)
         if (values[lo] == values[hi]) {
             // Two equal values would otherwise be exchanged for ever.
             ++lo;
-        } else if (lo < hi) {
+        } else {
+            // The scans cannot cross: the pivot value lies between them. So
+            // lo < hi here, since where they meet the two values are equal.
             std::swap(values[lo], values[hi]);
         }
     }
