@@ -4,10 +4,8 @@
 #include "quicksort.hpp"
 
 #include <algorithm>
-#include <cstddef>
 #include <fstream>
 #include <iostream>
-#include <span>
 
 int main()
 {
@@ -26,17 +24,12 @@ int main()
     if (!read_data(is, kiekis, masyvas1, std::cout)) {
         return 1;
     }
-    // A negative count is shown as read but holds no elements.
-    const int in_use = std::max(kiekis, 0);
-
     std::cout << "elementu kiekis  " << kiekis << std::endl;
-    for (const int value : std::span(masyvas1).first(static_cast<std::size_t>(in_use))) {
-        std::cout << value << " ";
-    }
-    std::cout << std::endl;
+    print_array(masyvas1.data());
     std::cout << "Pradinis masyvas: ";
     print_array(masyvas1.data());
-    quicksort(masyvas1.data(), 0, in_use - 1);
+    // A negative count is shown as read but holds no elements.
+    quicksort(masyvas1.data(), 0, std::max(kiekis, 0) - 1);
     std::cout << "Surusiuotas masyvas: ";
     print_array(masyvas1.data());
     pause_console();

@@ -13,6 +13,7 @@ void pause_console()
 #else
 
 #include <array>
+#include <cstddef>
 #include <iostream>
 #include <termios.h>
 #include <unistd.h>
@@ -35,7 +36,8 @@ void pause_console()
     std::cout << "Press any key to continue . . . " << std::flush;
     // A key such as an arrow sends several bytes at once: take them all.
     // Whatever ends the wait, a key or a hang-up, ends the pause.
-    std::array<char, 16> keys{};
+    constexpr std::size_t longest_key = 16;
+    std::array<char, longest_key> keys{};
     [[maybe_unused]] const auto got = read(STDIN_FILENO, keys.data(), keys.size());
     tcsetattr(STDIN_FILENO, TCSANOW, &saved);
     std::cout << std::endl;
