@@ -12,7 +12,8 @@ void print_array(const int* values)
     // The text is gathered here and handed to the stream a buffer at a time:
     // inserting each int on its own costs more than all the rest of a run.
     constexpr std::size_t longest_value = 12; // "-2147483648" and its space
-    std::array<char, 256> pending{};
+    constexpr std::size_t buffer_size = 256;
+    std::array<char, buffer_size> pending{};
     std::size_t used = 0;
     for (int i = 0; i < kiekis; ++i) {
         if (pending.size() - used < longest_value) {
