@@ -38,6 +38,8 @@ def take_terminal():
 
 
 def run_with_key(program, key):
+    """What a terminal shows when the prompt is answered with `key`, the exit
+    status, the bytes of the key left unread, and the settings afterwards."""
     leader, follower = pty.openpty()
     before = termios.tcgetattr(follower)
     with tempfile.TemporaryDirectory() as work:
@@ -53,20 +55,11 @@ def run_with_key(program, key):
             proc.kill()
             status = "still waiting"
         shown = read_until(leader, REPORT + PROMPT + b"\r\n", shown, seconds=1)
-    after = termios.tcgetattr(follower)
     left = struct.unpack("i", fcntl.ioctl(follower, termios.FIONREAD, b"\0" * 4))[0]
+    got = (shown, status, left, termios.tcgetattr(follower) == before)
     os.close(leader)
     os.close(follower)
-    problems = []
-    if shown != REPORT + PROMPT + b"\r\n":
-        problems.append(f"terminal showed {shown!r}")
-    if status != 0:
-        problems.append(f"exit status {status}")
-    if left:
-        problems.append(f"{left} bytes of the key left for the next program")
-    if after != before:
-        problems.append(f"terminal settings changed: {before} -> {after}")
-    return problems
+    return got
 
 
 def run_into_pipe(program):
@@ -78,18 +71,18 @@ def run_into_pipe(program):
                              timeout=10, check=False)
     os.close(leader)
     os.close(follower)
-    expected = REPORT.replace(b"\r\n", b"\n")
-    if run.stdout != expected or run.returncode != 0:
-        return [f"output {run.stdout!r}, exit status {run.returncode}"]
-    return []
+    return run.stdout, run.returncode
 
 
 def main():
-    problems = [f"stdout a pipe: {p}" for p in run_into_pipe(sys.argv[1])]
+    # (output, exit status[, bytes of the key left unread, settings unchanged])
+    outcomes = [("stdout a pipe", run_into_pipe(sys.argv[1]), (REPORT.replace(b"\r", b""), 0))]
     for key in (b"x", b"\x03", b"\x1b[A"):
-        problems += [f"key {key!r}: {p}" for p in run_with_key(sys.argv[1], key)]
-    print("\n".join(problems))
-    sys.exit(1 if problems else 0)
+        outcomes.append((f"key {key!r}", run_with_key(sys.argv[1], key),
+                         (REPORT + PROMPT + b"\r\n", 0, 0, True)))
+    failed = [f"{what}:\n  expected {want}\n  got      {got}" for what, got, want in outcomes if got != want]
+    print("\n".join(failed))
+    sys.exit(1 if failed else 0)
 
 
 if __name__ == "__main__":

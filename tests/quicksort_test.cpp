@@ -56,23 +56,20 @@ std::vector<int> hundred(int first, int step)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, QuicksortTest,
-    testing::Values(std::vector<int>{}, std::vector<int>{7}, std::vector<int>{2, 1},
-        std::vector<int>{1, 2}, std::vector<int>{5, 5},
-        std::vector<int>{INT_MAX, -3, INT_MIN, 0, INT_MAX, INT_MIN, -3},
-        std::vector<int>{8, -2, 8, 8, -9, 0, -2, 31, 8}, hundred(-50, 1), hundred(50, -1),
-        hundred(6, 0)));
+    testing::Values(std::vector<int>{8, -2, 8, 8, -9, 0, -2, 31, 8}, hundred(-50, 1),
+        hundred(50, -1), hundred(6, 0)));
 
 // Every array of up to seven values over four numbers, the extremes among them,
 // placed between two guards that a scan leaving its range would disturb.
 TEST(QuicksortExhaustive, SortsEveryShortArrayAndPartitionsItSoundly)
 {
     const std::vector<int> numbers{INT_MIN, -1, 0, INT_MAX};
-    for (std::size_t n = 0; n <= 7; ++n) {
-        std::vector<std::size_t> digits(n, 0);
-        for (bool more = true; more;) {
-            std::vector<int> input(n);
-            std::transform(digits.begin(), digits.end(), input.begin(),
-                [&](std::size_t d) { return numbers[d]; });
+    for (std::size_t n = 0, arrays = 1; n <= 7; ++n, arrays *= numbers.size()) {
+        for (std::size_t code = 0; code < arrays; ++code) {
+            std::vector<int> input;
+            for (std::size_t rest = code; input.size() < n; rest /= numbers.size()) {
+                input.push_back(numbers[rest % numbers.size()]);
+            }
             std::vector<int> guarded{INT_MAX};
             guarded.insert(guarded.end(), input.begin(), input.end());
             guarded.push_back(INT_MIN);
@@ -101,14 +98,6 @@ TEST(QuicksortExhaustive, SortsEveryShortArrayAndPartitionsItSoundly)
                 ASSERT_EQ(parted.back(), INT_MIN);
             }
 
-            more = false;
-            for (std::size_t& d : digits) {
-                if (++d < numbers.size()) {
-                    more = true;
-                    break;
-                }
-                d = 0;
-            }
         }
     }
 }
