@@ -30,21 +30,21 @@ bool read_data(std::istream& is, int& count, Elements& values, std::ostream& mes
         return true;
     }
     // A failed extraction may still store a limit, so read into a local.
-    int kiekis = 0;
-    if (!(is >> kiekis)) {
+    int count_read = 0;
+    if (!(is >> count_read)) {
         messages << "Nepavyko nuskaityti elementu kiekio" << std::endl;
         return false;
     }
-    count = kiekis;
-    if (kiekis > capacity) {
-        messages << "Per didelis elementu kiekis: " << kiekis << " (daugiausia " << capacity << ")"
+    count = count_read;
+    if (count_read > capacity) {
+        messages << "Per didelis elementu kiekis: " << count_read << " (daugiausia " << capacity << ")"
                  << std::endl;
         return false;
     }
-    for (int i = 0; i < kiekis; ++i) {
+    for (int i = 0; i < count_read; ++i) {
         int elementas = 0;
         if (!(is >> elementas)) {
-            messages << "Nepavyko nuskaityti elemento nr. " << i + 1 << " is " << kiekis << std::endl;
+            messages << "Nepavyko nuskaityti elemento nr. " << i + 1 << " is " << count_read << std::endl;
             return false;
         }
         values[static_cast<std::size_t>(i)] = elementas;
