@@ -77,14 +77,15 @@ def main():
         out.seek(0)
         err.seek(0)
         output, errors = out.read(), err.read()
+    # On Windows a written report is followed by whatever the command processor's pause writes.
+    expect_pause = options.windows and status == 0 and not to_full
     pause = b""
-    if options.windows and status == 0 and not to_full:
-        # After the report comes whatever the command processor's pause writes.
+    if expect_pause:
         output, pause = output[:len(expected)], output[len(expected):]
     problems = []
     if output != expected:
         problems.append(f"standard output\n  expected {expected!r}\n  got      {output!r}")
-    if options.windows and status == 0 and not to_full and WINDOWS_PAUSE not in pause:
+    if expect_pause and WINDOWS_PAUSE not in pause:
         problems.append(f"no pause prompt after the report: {pause!r}")
     if run.returncode != status:
         problems.append(f"exit status: expected {status}, got {run.returncode}")
