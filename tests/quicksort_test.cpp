@@ -21,10 +21,24 @@ TEST(Quicksort, SortsAndPartitionsEveryShortArray)
                 guarded.push_back(numbers[rest % numbers.size()]);
             }
             guarded.push_back(INT_MIN);
+            const int hi = static_cast<int>(n);
             std::vector<int> values = guarded;
-            quicksort(values.data(), 1, static_cast<int>(n));
-            std::sort(guarded.begin() + 1, guarded.end() - 1);
-            ASSERT_EQ(values, guarded);
+            quicksort(values.data(), 1, hi);
+            std::vector<int> expected = guarded;
+            std::sort(expected.begin() + 1, expected.end() - 1);
+            ASSERT_EQ(values, expected);
+
+            if (n < 2) {
+                continue; // partition needs two values
+            }
+            // The last value lands at the index returned, smaller ones left of it, larger right.
+            values = guarded;
+            const auto first = values.begin() + 1;
+            const auto end = values.end() - 1;
+            const auto at = values.begin() + partition(values.data(), 1, hi);
+            ASSERT_TRUE(at >= first && at < end && *at == guarded[n]) << "n=" << n;
+            ASSERT_TRUE(std::all_of(first, at, [&](int value) { return value <= *at; }));
+            ASSERT_TRUE(std::all_of(at, end, [&](int value) { return value >= *at; }));
         }
     }
 }
