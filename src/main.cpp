@@ -14,10 +14,13 @@ int main()
     std::ios::sync_with_stdio(false);
     std::ifstream is;
     is.open("duomenys.txt");
+    // Linux opens a directory as it opens a file; only a read then fails.
+    is.peek();
     if (!is) {
         std::cout << "Nera pradinio failo";
         return 1;
     }
+    is.clear(); // the peek may have met the end of an empty file, which is no error
     // The whole input is checked before the report starts, so a bad file
     // gives its message alone.
     Elements masyvas1{};
