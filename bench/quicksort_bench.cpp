@@ -54,7 +54,10 @@ void BM_std_sort(benchmark::State& state)
 
 BENCHMARK(BM_quicksort)->ArgsProduct({{100}, {random_order, ascending, descending, all_equal}});
 BENCHMARK(BM_std_sort)->ArgsProduct({{100}, {random_order, ascending, descending, all_equal}});
-BENCHMARK(BM_quicksort)->Name("growth/random")->RangeMultiplier(10)->Ranges({{10, 10000}, {random_order, random_order}});
+BENCHMARK(BM_quicksort)
+    ->Name("growth/random")
+    ->RangeMultiplier(10)
+    ->Ranges({{10, 10000}, {random_order, random_order}});
 BENCHMARK(BM_quicksort)->Name("growth/ascending")->RangeMultiplier(10)->Ranges({{10, 10000}, {ascending, ascending}});
 
 BENCHMARK_MAIN();

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string message = messages.str();
         const std::string n = std::to_string(count);
         bool known = message == "Nepavyko nuskaityti elementu kiekio\n" ||
-                     (count > capacity && message == "Per didelis elementu kiekis: " + n + " (daugiausia 100)\n");
+            (count > capacity && message == "Per didelis elementu kiekis: " + n + " (daugiausia 100)\n");
         for (int k = 1; k <= count && !known; ++k) {
             known = message == "Nepavyko nuskaityti elemento nr. " + std::to_string(k) + " is " + n + "\n";
         }

@@ -37,8 +37,7 @@ bool read_data(std::istream& is, int& count, Elements& values, std::ostream& mes
     }
     count = count_read;
     if (count_read > capacity) {
-        messages << "Per didelis elementu kiekis: " << count_read << " (daugiausia " << capacity << ")"
-                 << std::endl;
+        messages << "Per didelis elementu kiekis: " << count_read << " (daugiausia " << capacity << ")" << std::endl;
         return false;
     }
     for (int i = 0; i < count_read; ++i) {
