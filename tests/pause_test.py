@@ -32,16 +32,20 @@ def run(key):
             data.write("2 2 1\n")
         if key is None:
             piped = subprocess.run([sys.argv[1]], cwd=work, stdin=follower, capture_output=True, timeout=10, check=False)
-            return piped.stdout, piped.returncode
-        # The terminal is the program's controlling one, so that Ctrl-C would raise a signal if let.
-        proc = subprocess.Popen([sys.argv[1]], cwd=work, stdin=follower, stdout=follower, stderr=follower,
-                                preexec_fn=lambda: (os.setsid(), fcntl.ioctl(0, termios.TIOCSCTTY, 0)))
-        shown = read_until(leader, PROMPT)
-        os.write(leader, key)
-        shown = read_until(leader, b"\r\n", shown)
-        status = proc.wait(timeout=10)
-    left = int.from_bytes(fcntl.ioctl(follower, termios.FIONREAD, bytes(4)), sys.byteorder)
-    return shown, status, left, termios.tcgetattr(follower) == before
+            got = (piped.stdout, piped.returncode)
+        else:
+            # The terminal is the program's controlling one, so that Ctrl-C would raise a signal if let.
+            proc = subprocess.Popen([sys.argv[1]], cwd=work, stdin=follower, stdout=follower, stderr=follower,
+                                    preexec_fn=lambda: (os.setsid(), fcntl.ioctl(0, termios.TIOCSCTTY, 0)))
+            shown = read_until(leader, PROMPT)
+            os.write(leader, key)
+            shown = read_until(leader, b"\r\n", shown)
+            status = proc.wait(timeout=10)
+            left = int.from_bytes(fcntl.ioctl(follower, termios.FIONREAD, bytes(4)), sys.byteorder)
+            got = (shown, status, left, termios.tcgetattr(follower) == before)
+    os.close(leader)
+    os.close(follower)
+    return got
 
 
 checks = [("output to a pipe", run(None), (REPORT, 0))]
