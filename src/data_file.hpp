@@ -10,7 +10,8 @@ inline constexpr int capacity = 100;
 using Elements = std::array<int, capacity>;
 
 // Reads the element count and that many elements from the content of a data
-// file. Everything after the last element is left unread. When the data
-// cannot be used, writes why to `messages` and returns false; nothing is
-// written otherwise.
+// file, in ASCII, UTF-8 or, behind its byte-order mark, UTF-16. Each must be a
+// whole integer token. Nothing after the last element's token is read. When
+// the data cannot be used, writes why to `messages` and returns false; nothing
+// is written otherwise.
 bool read_data(std::istream& is, int& count, Elements& values, std::ostream& messages);
