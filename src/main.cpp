@@ -22,9 +22,10 @@ int main()
     }
     is.clear(); // the peek may have met the end of an empty file, which is no error
     // The whole input is checked before the report starts, so a bad file
-    // gives its message alone.
+    // gives its message alone; the pause keeps it on screen.
     Elements masyvas1{};
     if (!read_data(is, kiekis, masyvas1, std::cout)) {
+        pause_console();
         return 1;
     }
     std::cout << "elementu kiekis  " << kiekis << std::endl;
