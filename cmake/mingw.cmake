@@ -1,9 +1,12 @@
-# 32-bit Windows console build with Debian's MinGW-w64, run under Wine.
+# 32-bit Windows console build with Debian's MinGW-w64, run under Wine. A
+# machine whose kernel runs no 32-bit programs can run Wine only for 64-bit
+# ones: there RUSIUOTI_WINDOWS_CPU=x86_64 builds the same source to test it.
+set(RUSIUOTI_WINDOWS_CPU i686 CACHE STRING "i686 (the program shipped) or x86_64")
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR ${RUSIUOTI_WINDOWS_CPU})
+set(CMAKE_CXX_COMPILER ${RUSIUOTI_WINDOWS_CPU}-w64-mingw32-g++)
+set(CMAKE_RC_COMPILER ${RUSIUOTI_WINDOWS_CPU}-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${RUSIUOTI_WINDOWS_CPU}-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
@@ -11,7 +14,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Wine keeps its prefix in the build directory and needs no display; the
 # overrides stop it offering to install Mono and Gecko.
-set(WINE_ENVIRONMENT env -u DISPLAY -u WAYLAND_DISPLAY
-  WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEARCH=win32 WINEDEBUG=-all
-  WINEDLLOVERRIDES=mscoree,mshtml=)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_ENVIRONMENT} wine)
+if(RUSIUOTI_WINDOWS_CPU STREQUAL "x86_64")
+  set(wine_loader /usr/lib/wine/wine64 WINEARCH=win64)
+else()
+  set(wine_loader wine WINEARCH=win32)
+endif()
+list(POP_FRONT wine_loader wine)
+set(WINE_ENVIRONMENT env -u DISPLAY -u WAYLAND_DISPLAY ${wine_loader}
+  WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_ENVIRONMENT} ${wine})
