@@ -83,18 +83,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (messages.str() != expected_message || accepted != expected_message.empty()) {
         std::abort();
     }
-    if (!accepted) {
-        return 0;
-    }
-    const auto in_use = static_cast<std::size_t>(std::max(count, 0));
-    std::vector<int> expected;
-    for (std::size_t i = 1; i <= in_use; ++i) {
-        expected.push_back(*tokens[i]);
-    }
-    std::sort(expected.begin(), expected.end());
-    quicksort(values.data(), 0, static_cast<int>(in_use) - 1);
-    if (count != expected_count || !std::equal(expected.begin(), expected.end(), values.begin())) {
-        std::abort();
+    if (accepted) {
+        std::vector<int> expected;
+        for (int k = 1; k <= count; ++k) {
+            expected.push_back(*tokens[static_cast<std::size_t>(k)]);
+        }
+        std::sort(expected.begin(), expected.end());
+        quicksort(values.data(), 0, static_cast<int>(expected.size()) - 1);
+        if (count != expected_count || !std::equal(expected.begin(), expected.end(), values.begin())) {
+            std::abort();
+        }
     }
     return 0;
 }
