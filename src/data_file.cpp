@@ -100,18 +100,9 @@ bool read_whole_int(std::istream& text, int& value)
     return true;
 }
 
-} // namespace
-
-bool read_data(std::istream& is, int& count, Elements& values, std::ostream& messages)
+// Reads the count and the elements from the file's text.
+bool read_text(std::istream& text, int& count, Elements& values, std::ostream& messages)
 {
-    const Encoding encoding = take_byte_order_mark(*is.rdbuf());
-    Utf16Text utf16(*is.rdbuf(), encoding == Encoding::utf16_big_endian);
-    std::istream decoded(&utf16);
-    const bool is_utf16 = encoding == Encoding::utf16_little_endian || encoding == Encoding::utf16_big_endian;
-    std::istream& text = is_utf16 ? decoded : is;
-    if (encoding == Encoding::unreadable) {
-        text.setstate(std::ios::failbit);
-    }
     if (text && (text >> std::ws).eof()) {
         count = 0; // an empty file is an empty list
         return true;
@@ -135,4 +126,20 @@ bool read_data(std::istream& is, int& count, Elements& values, std::ostream& mes
         values[static_cast<std::size_t>(i)] = elementas;
     }
     return true;
+}
+
+} // namespace
+
+bool read_data(std::istream& is, int& count, Elements& values, std::ostream& messages)
+{
+    const Encoding encoding = take_byte_order_mark(*is.rdbuf());
+    if (encoding == Encoding::utf16_little_endian || encoding == Encoding::utf16_big_endian) {
+        Utf16Text utf16(*is.rdbuf(), encoding == Encoding::utf16_big_endian);
+        std::istream decoded(&utf16);
+        return read_text(decoded, count, values, messages);
+    }
+    if (encoding == Encoding::unreadable) {
+        is.setstate(std::ios::failbit);
+    }
+    return read_text(is, count, values, messages);
 }
