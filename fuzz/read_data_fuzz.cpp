@@ -46,8 +46,7 @@ std::optional<int> whole_int(std::string_view token)
     }
     int value = 0;
     const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
-    return error == std::errc() && end == token.data() + token.size() && !token.empty() ? std::optional(value)
-                                                                                        : std::nullopt;
+    return error == std::errc() && end == token.data() + token.size() ? std::optional(value) : std::nullopt;
 }
 
 } // namespace
