@@ -29,7 +29,7 @@ without its pair, spoils its token.
   
   Pradinis masyvas: 
   Surusiuotas masyvas: 
-  $ utf16 '\376\377' BE '2 1 2\302\240' > duomenys.txt && rusiuoti
+  $ utf16 '\376\377' BE '2 1 2\304\261' > duomenys.txt && rusiuoti
   Nepavyko nuskaityti elemento nr. 2 is 2
   [1]
   $ { utf16 '\377\376' LE '2 1 2'; printf 7; } > duomenys.txt && rusiuoti
