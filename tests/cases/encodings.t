@@ -22,6 +22,13 @@ UTF-16 with its mark, as PowerShell and Notepad write it, in either byte order.
   Pradinis masyvas: -1 20 7 
   Surusiuotas masyvas: -1 7 20 
 
+A long file reads the same, its numbers anywhere in it.
+  $ utf16 '\377\376' LE "$(printf '%3000s')3 1 -2 0\r\n" > duomenys.txt && rusiuoti
+  elementu kiekis  3
+  1 -2 0 
+  Pradinis masyvas: 1 -2 0 
+  Surusiuotas masyvas: -2 0 1 
+
 A mark alone is an empty file. A character outside ASCII, or a last byte
 without its pair, spoils its token.
   $ utf16 '\377\376' LE '' > duomenys.txt && rusiuoti
