@@ -14,12 +14,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Wine keeps its prefix in the build directory and needs no display; the
 # overrides stop it offering to install Mono and Gecko.
+set(wine wine)
+set(wine_arch win32)
 if(RUSIUOTI_WINDOWS_CPU STREQUAL "x86_64")
-  set(wine_loader /usr/lib/wine/wine64 WINEARCH=win64)
-else()
-  set(wine_loader wine WINEARCH=win32)
+  set(wine /usr/lib/wine/wine64) # the wine script would pick the 32-bit loader
+  set(wine_arch win64)
 endif()
-list(POP_FRONT wine_loader wine)
-set(WINE_ENVIRONMENT env -u DISPLAY -u WAYLAND_DISPLAY ${wine_loader}
+set(WINE_ENVIRONMENT env -u DISPLAY -u WAYLAND_DISPLAY WINEARCH=${wine_arch}
   WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_ENVIRONMENT} ${wine})
