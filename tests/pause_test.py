@@ -37,15 +37,13 @@ def run(data, key, piped=False):
         # The terminal is the program's controlling one, so that Ctrl-C would raise a signal if let.
         proc = subprocess.Popen([sys.argv[1]], cwd=work, stdin=follower, stdout=subprocess.PIPE if piped else follower,
                                 preexec_fn=lambda: (os.setsid(), fcntl.ioctl(0, termios.TIOCSCTTY, 0)))
-        shown = proc.stdout.read() if piped else read_until(leader, PROMPT) if key else b""
+        shown = proc.stdout.read() if piped else read_until(leader, PROMPT if key else b"failo")
         if key == "SIGTERM":
             proc.send_signal(signal.SIGTERM)
         elif key:
             os.write(leader, key)
             shown = read_until(leader, b"\r\n", shown)
         status = proc.wait(timeout=10)
-        if key is None and not piped:
-            shown = read_until(leader, b"failo")
         left = int.from_bytes(fcntl.ioctl(follower, termios.FIONREAD, bytes(4)), sys.byteorder)
         got = (shown, status, left, termios.tcgetattr(follower) == before)
     os.close(leader)
