@@ -1,7 +1,7 @@
 // Any bytes as the content of a data file, read by the program and by a plain
-// model of the format (marks, whitespace-separated tokens, each wholly an
-// int): both must reach the same elements, or the same message; accepted
-// elements must come back sorted.
+// model of the format (marks, Ctrl-Z, whitespace-separated tokens, each wholly
+// an int): both must reach the same elements, or the same fault with the same
+// element and word; accepted elements must come back sorted.
 #include "data_file.hpp"
 #include "quicksort.hpp"
 
@@ -18,25 +18,23 @@
 
 namespace {
 
-// The text as one byte a character, behind the byte-order mark that says how it is written.
-std::string decode(std::string bytes)
+// The text as one byte a character, behind the byte-order mark that says how
+// it is written, up to a Ctrl-Z.
+std::string decode(const std::string& bytes)
 {
     const bool little = bytes.starts_with("\xFF\xFE");
-    if (bytes.starts_with("\xEF\xBB\xBF")) {
-        return bytes.substr(3);
+    std::string text = bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
+    if (little || bytes.starts_with("\xFE\xFF")) {
+        text.clear();
+        for (std::size_t i = 2; i < bytes.size(); i += 2) {
+            const auto byte = [&bytes](std::size_t at) {
+                return at < bytes.size() ? static_cast<unsigned char>(bytes[at]) : 0xFFU;
+            };
+            const unsigned unit = little ? byte(i + 1) << 8U | byte(i) : byte(i) << 8U | byte(i + 1);
+            text += unit < 0x80U ? static_cast<char>(unit) : '?';
+        }
     }
-    if (!little && !bytes.starts_with("\xFE\xFF")) {
-        return bytes;
-    }
-    std::string text;
-    for (std::size_t i = 2; i < bytes.size(); i += 2) {
-        const auto byte = [&bytes](std::size_t at) {
-            return at < bytes.size() ? static_cast<unsigned char>(bytes[at]) : 0xFFU;
-        };
-        const unsigned unit = little ? byte(i + 1) << 8U | byte(i) : byte(i) << 8U | byte(i + 1);
-        text += unit < 0x80U ? static_cast<char>(unit) : '?';
-    }
-    return text;
+    return text.substr(0, text.find('\x1A'));
 }
 
 std::optional<int> whole_int(std::string_view token)
@@ -49,47 +47,59 @@ std::optional<int> whole_int(std::string_view token)
     return error == std::errc() && end == token.data() + token.size() ? std::optional(value) : std::nullopt;
 }
 
+std::string shown(std::string token)
+{
+    for (char& character : token) {
+        character = character >= '!' && character <= '~' ? character : '?';
+    }
+    return token.size() > 20 ? token.substr(0, 20) + "..." : token;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    std::vector<std::optional<int>> tokens;
+    std::vector<std::string> tokens;
     std::istringstream words(decode(bytes));
     for (std::string word; tokens.size() <= capacity && words >> word;) {
-        tokens.push_back(whole_int(word));
+        tokens.push_back(word);
     }
-    const int expected_count = tokens.empty() ? 0 : tokens[0].value_or(0);
-    std::string expected_message;
-    if (!tokens.empty() && !tokens[0]) {
-        expected_message = "Nepavyko nuskaityti elementu kiekio\n";
+    const int expected_count = tokens.empty() ? 0 : whole_int(tokens[0]).value_or(0);
+    Fault expected_fault = Fault::none;
+    int expected_element = 0;
+    std::string expected_word;
+    if (!tokens.empty() && !whole_int(tokens[0])) {
+        expected_fault = Fault::count;
+        expected_word = shown(tokens[0]);
     } else if (expected_count > capacity) {
-        expected_message = "Per didelis elementu kiekis: " + std::to_string(expected_count) + " (daugiausia " +
-            std::to_string(capacity) + ")\n";
+        expected_fault = Fault::too_many;
     }
-    for (int k = 1; k <= expected_count && expected_message.empty(); ++k) {
-        if (static_cast<std::size_t>(k) >= tokens.size() || !tokens[static_cast<std::size_t>(k)]) {
-            expected_message = "Nepavyko nuskaityti elemento nr. " + std::to_string(k) + " is " +
-                std::to_string(expected_count) + "\n";
+    std::vector<int> expected;
+    for (int k = 1; k <= expected_count && expected_fault == Fault::none; ++k) {
+        const auto at = static_cast<std::size_t>(k);
+        const auto value = at < tokens.size() ? whole_int(tokens[at]) : std::nullopt;
+        if (value) {
+            expected.push_back(*value);
+        } else {
+            expected_fault = Fault::element;
+            expected_element = k;
+            expected_word = at < tokens.size() ? shown(tokens[at]) : "";
         }
     }
 
     std::istringstream is(bytes);
-    std::ostringstream messages;
     int count = 0;
     Elements values{};
-    const bool accepted = read_data(is, count, values, messages);
-    if (messages.str() != expected_message || accepted != expected_message.empty()) {
+    const Verdict verdict = read_data(is, count, values);
+    if (verdict.fault != expected_fault || verdict.element != expected_element ||
+        verdict.word.text() != expected_word || count != expected_count) {
         std::abort();
     }
-    if (accepted) {
-        std::vector<int> expected;
-        for (int k = 1; k <= count; ++k) {
-            expected.push_back(*tokens[static_cast<std::size_t>(k)]);
-        }
+    if (verdict.fault == Fault::none) {
         std::sort(expected.begin(), expected.end());
         quicksort(values.data(), 0, static_cast<int>(expected.size()) - 1);
-        if (count != expected_count || !std::equal(expected.begin(), expected.end(), values.begin())) {
+        if (!std::equal(expected.begin(), expected.end(), values.begin())) {
             std::abort();
         }
     }

@@ -1,145 +1,197 @@
 #include "data_file.hpp"
 
-#include <array>
-#include <cctype>
-#include <cstddef>
-#include <streambuf>
-#include <string_view>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <utility>
 
 namespace {
 
-enum class Encoding { single_byte, utf16_little_endian, utf16_big_endian, unreadable };
+enum class Encoding { single_byte, utf16_little_endian, utf16_big_endian };
 
 // Windows editors mark UTF-8 so; PowerShell and Notepad's "Unicode" write
-// UTF-16 with a mark. No two marks start with the same byte.
+// UTF-16 with a mark. Anything else, part of a mark too, is single bytes.
 constexpr std::array<std::pair<std::string_view, Encoding>, 3> byte_order_marks{{
     {"\xEF\xBB\xBF", Encoding::single_byte},
     {"\xFF\xFE", Encoding::utf16_little_endian},
     {"\xFE\xFF", Encoding::utf16_big_endian},
 }};
 
-// Takes a byte-order mark off the front of the file and tells how the rest is
-// written.
-Encoding take_byte_order_mark(std::streambuf& file)
-{
-    for (const auto& [mark, encoding] : byte_order_marks) {
-        std::size_t taken = 0;
-        while (taken < mark.size() && file.sgetc() == static_cast<unsigned char>(mark[taken])) {
-            file.sbumpc();
-            ++taken;
-        }
-        if (taken == mark.size()) {
-            return encoding;
-        }
-        if (taken > 0) {
-            // Part of a mark is no mark, and no number can start with such a byte.
-            return Encoding::unreadable;
-        }
-    }
-    return Encoding::single_byte;
-}
+// Ctrl-Z ends a Windows text file; it ends the data on every platform alike.
+constexpr char end_of_data = '\x1A';
+constexpr int ended = -1;
 
-// UTF-16 text read as one byte a character, a block at a time: ASCII stays as
-// it is; any other character, or a last byte without its pair, becomes one
-// that is neither a digit nor whitespace, and so spoils the token it is in.
-class Utf16Text : public std::streambuf {
+// The characters of a data file, one a byte: its bytes, or behind a UTF-16
+// mark its UTF-16 characters, those outside ASCII as '?' (so is a last byte
+// without its pair), which is neither a digit nor whitespace. Read a block at
+// a time, so that memory does not grow with the file.
+class Text {
 public:
-    Utf16Text(std::streambuf& file, bool big_endian)
+    explicit Text(std::istream& file)
         : file_(file)
-        , high_first_(big_endian)
     {
+        read_block();
+        const std::string_view start(block_.data(), size_);
+        for (const auto& [mark, encoding] : byte_order_marks) {
+            if (start.starts_with(mark)) {
+                encoding_ = encoding;
+                at_ = mark.size();
+                decode_block();
+                break;
+            }
+        }
+        end_at_ctrl_z();
     }
 
-protected:
-    // The stream calls this when it has read all that was decoded.
-    // cppcheck-suppress unusedFunction
-    int_type underflow() override
+    // The next character, or `ended` once the data has ended.
+    int next()
     {
-        char* const begin = block_.data();
-        const auto got = file_.sgetn(begin, static_cast<std::streamsize>(block_.size()));
-        const char* const end = begin + got;
-        // Each character lands at half its bytes' offset, behind the bytes already decoded.
-        char* decoded = begin;
-        for (const char* pair = begin; end - pair >= 2; pair += 2) {
-            const unsigned first = static_cast<unsigned char>(pair[0]);
-            const unsigned second = static_cast<unsigned char>(pair[1]);
-            const unsigned unit = high_first_ ? first << 8U | second : second << 8U | first;
-            *decoded++ = unit < ascii_end ? static_cast<char>(unit) : not_ascii;
+        while (at_ == size_) {
+            if (last_) {
+                return ended;
+            }
+            read_block();
+            decode_block();
+            end_at_ctrl_z();
         }
-        if (got % 2 != 0) {
-            *decoded++ = not_ascii;
-        }
-        setg(begin, begin, decoded);
-        return decoded == begin ? traits_type::eof() : traits_type::to_int_type(*begin);
+        return static_cast<unsigned char>(*(block_.data() + at_++));
     }
+
+    // Whether the data ended because the file could not be read.
+    [[nodiscard]] bool failed() const { return failed_; }
 
 private:
+    void read_block()
+    {
+        // The stream's own read turns an error into its state, never an exception.
+        file_.read(block_.data(), static_cast<std::streamsize>(block_.size()));
+        at_ = 0;
+        size_ = static_cast<std::size_t>(file_.gcount());
+        last_ = !file_;
+        // A short read at the end of the file is no failure; anything else is.
+        failed_ = last_ && (file_.bad() || !file_.eof());
+    }
+
+    // Each character lands at half its bytes' offset, behind those decoded.
+    void decode_block()
+    {
+        if (encoding_ == Encoding::single_byte) {
+            return;
+        }
+        const bool high_first = encoding_ == Encoding::utf16_big_endian;
+        char* const block = block_.data();
+        std::size_t decoded = at_;
+        for (std::size_t pair = at_; size_ - pair >= 2; pair += 2) {
+            const unsigned first = static_cast<unsigned char>(block[pair]);
+            const unsigned second = static_cast<unsigned char>(block[pair + 1]);
+            const unsigned unit = high_first ? first << 8U | second : second << 8U | first;
+            block[decoded++] = unit < ascii_end ? static_cast<char>(unit) : not_ascii;
+        }
+        if ((size_ - at_) % 2 != 0) {
+            block[decoded++] = not_ascii;
+        }
+        size_ = decoded;
+    }
+
+    void end_at_ctrl_z()
+    {
+        const auto ctrl_z = std::string_view(block_.data(), size_).find(end_of_data, at_);
+        if (ctrl_z != std::string_view::npos) {
+            size_ = ctrl_z;
+            last_ = true;
+        }
+    }
+
     static constexpr unsigned ascii_end = 0x80;
     static constexpr char not_ascii = '?';
-    static constexpr std::size_t block_size = 4096;
-    std::streambuf& file_;
-    bool high_first_;
+    static constexpr std::size_t block_size = 4096; // even: no UTF-16 pair is split
+    std::istream& file_;
+    Encoding encoding_ = Encoding::single_byte;
     std::array<char, block_size> block_{};
+    std::size_t at_ = 0;
+    std::size_t size_ = 0;
+    bool last_ = false;
+    bool failed_ = false;
 };
 
-// Reads an integer that is a whole token: "1.5" and "2junk" begin with one but
-// are none. Only the character right after the digits is looked at.
-bool read_whole_int(std::istream& text, int& value)
-{
-    // A failed extraction may still store a limit, so read into a local.
-    int read = 0;
-    if (!(text >> read)) {
-        return false;
-    }
-    const auto next = text.rdbuf()->sgetc();
-    if (next != std::istream::traits_type::eof() && std::isspace(next) == 0) {
-        return false;
-    }
-    value = read;
-    return true;
-}
+bool is_space(int character) { return character == ' ' || (character >= '\t' && character <= '\r'); }
 
-// Reads the count and the elements from the file's text.
-bool read_text(std::istream& text, int& count, Elements& values, std::ostream& messages)
+// A whitespace-separated token: its value when it is wholly an integer (an
+// optional sign, then decimal digits) that fits in an int, and how a message
+// shows it. An empty word: the data ended first. Only the character that ends
+// the token is read past it.
+struct Token {
+    bool is_int = false;
+    int value = 0;
+    Word word;
+};
+
+Token next_token(Text& text)
 {
-    if (text && (text >> std::ws).eof()) {
-        count = 0; // an empty file is an empty list
-        return true;
+    int character = text.next();
+    while (is_space(character)) {
+        character = text.next();
     }
-    int count_read = 0;
-    if (!read_whole_int(text, count_read)) {
-        messages << "Nepavyko nuskaityti elementu kiekio" << std::endl;
-        return false;
-    }
-    count = count_read;
-    if (count_read > capacity) {
-        messages << "Per didelis elementu kiekis: " << count_read << " (daugiausia " << capacity << ")" << std::endl;
-        return false;
-    }
-    for (int i = 0; i < count_read; ++i) {
-        int elementas = 0;
-        if (!read_whole_int(text, elementas)) {
-            messages << "Nepavyko nuskaityti elemento nr. " << i + 1 << " is " << count_read << std::endl;
-            return false;
+    Token token;
+    // The magnitude stops growing just past the largest an int can hold.
+    constexpr int base = 10;
+    constexpr std::int64_t too_large = std::int64_t{std::numeric_limits<int>::max()} + 2;
+    std::int64_t magnitude = 0;
+    bool negative = false;
+    bool well_formed = true;
+    std::size_t digits = 0;
+    for (std::size_t length = 0; character != ended && !is_space(character); character = text.next(), ++length) {
+        token.word.add(character);
+        if (character >= '0' && character <= '9') {
+            ++digits;
+            magnitude = std::min(magnitude * base + (character - '0'), too_large);
+        } else if (length == 0 && (character == '+' || character == '-')) {
+            negative = character == '-';
+        } else {
+            well_formed = false;
         }
-        values[static_cast<std::size_t>(i)] = elementas;
     }
-    return true;
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    token.is_int = well_formed && digits > 0 && value >= std::numeric_limits<int>::min() &&
+        value <= std::numeric_limits<int>::max();
+    token.value = static_cast<int>(token.is_int ? value : 0);
+    return token;
 }
 
 } // namespace
 
-bool read_data(std::istream& is, int& count, Elements& values, std::ostream& messages)
+void Word::add(int character)
 {
-    const Encoding encoding = take_byte_order_mark(*is.rdbuf());
-    if (encoding == Encoding::utf16_little_endian || encoding == Encoding::utf16_big_endian) {
-        Utf16Text utf16(*is.rdbuf(), encoding == Encoding::utf16_big_endian);
-        std::istream decoded(&utf16);
-        return read_text(decoded, count, values, messages);
+    if (size_ < shown) {
+        *(text_.data() + size_++) = character >= '!' && character <= '~' ? static_cast<char>(character) : '?';
+    } else if (size_ == shown) {
+        std::copy(cut.begin(), cut.end(), text_.begin() + shown);
+        size_ += cut.size();
     }
-    if (encoding == Encoding::unreadable) {
-        is.setstate(std::ios::failbit);
+}
+
+Verdict read_data(std::istream& is, int& count, Elements& values)
+{
+    Text text(is);
+    Verdict verdict;
+    Token token = next_token(text);
+    count = token.is_int ? token.value : 0; // no count at all is an empty list
+    if (!token.is_int && !token.word.text().empty()) {
+        verdict = {Fault::count, 0, token.word};
+    } else if (count > capacity) {
+        verdict.fault = Fault::too_many;
     }
-    return read_text(is, count, values, messages);
+    for (int i = 0; verdict.fault == Fault::none && i < count; ++i) {
+        token = next_token(text);
+        if (token.is_int) {
+            values[static_cast<std::size_t>(i)] = token.value;
+        } else {
+            verdict = {Fault::element, i + 1, token.word};
+        }
+    }
+    // A read error spoils whatever was read, even where the data looked whole.
+    if (text.failed()) {
+        verdict.fault = Fault::unreadable_file;
+    }
+    return verdict;
 }

@@ -7,24 +7,48 @@
 #include <fstream>
 #include <iostream>
 
+namespace {
+
+// Says why the data cannot be used, and the word it could not read.
+void explain(const Verdict& verdict)
+{
+    switch (verdict.fault) {
+    case Fault::count:
+        std::cout << "Nepavyko nuskaityti elementu kiekio";
+        break;
+    case Fault::too_many:
+        std::cout << "Per didelis elementu kiekis: " << kiekis << " (daugiausia " << capacity << ")";
+        break;
+    default:
+        std::cout << "Nepavyko nuskaityti elemento nr. " << verdict.element << " is " << kiekis;
+        break;
+    }
+    if (!verdict.word.text().empty()) {
+        std::cout << ": \"" << verdict.word.text() << '"';
+    }
+    std::cout << std::endl;
+}
+
+} // namespace
+
 int main()
 {
     // The streams need not share stdio's buffers: nothing here uses stdio, and
     // going through it costs more than the rest of a run.
     std::ios::sync_with_stdio(false);
-    std::ifstream is;
-    is.open("duomenys.txt");
-    // Linux opens a directory as it opens a file; only a read then fails.
-    is.peek();
-    if (!is) {
-        std::cout << "Nera pradinio failo";
-        return 1;
-    }
-    is.clear(); // the peek may have met the end of an empty file, which is no error
+    // Bytes, on every platform: Windows' text mode would end the data at a
+    // 0x1A byte inside a UTF-16 character, and fold CR LF in one.
+    std::ifstream is("duomenys.txt", std::ios::binary);
     // The whole input is checked before the report starts, so a bad file
     // gives its message alone; the pause keeps it on screen.
     Elements masyvas1{};
-    if (!read_data(is, kiekis, masyvas1, std::cout)) {
+    const Verdict verdict = read_data(is, kiekis, masyvas1);
+    if (verdict.fault == Fault::unreadable_file) {
+        std::cout << "Nera pradinio failo";
+        return 1;
+    }
+    if (verdict.fault != Fault::none) {
+        explain(verdict);
         pause_console();
         return 1;
     }

@@ -6,7 +6,7 @@ mark are no mark.
   Pradinis masyvas: 2 1 3 
   Surusiuotas masyvas: 1 2 3 
   $ printf '\357\2733 2 1 3\n' > duomenys.txt && rusiuoti
-  Nepavyko nuskaityti elementu kiekio
+  Nepavyko nuskaityti elementu kiekio: "??3"
   [1]
 
 UTF-16 with its mark, as PowerShell and Notepad write it, in either byte order.
@@ -37,8 +37,8 @@ without its pair, spoils its token.
   Pradinis masyvas: 
   Surusiuotas masyvas: 
   $ utf16 '\376\377' BE '2 1 2\304\261' > duomenys.txt && rusiuoti
-  Nepavyko nuskaityti elemento nr. 2 is 2
+  Nepavyko nuskaityti elemento nr. 2 is 2: "2?"
   [1]
   $ { utf16 '\377\376' LE '2 1 2'; printf 7; } > duomenys.txt && rusiuoti
-  Nepavyko nuskaityti elemento nr. 2 is 2
+  Nepavyko nuskaityti elemento nr. 2 is 2: "2?"
   [1]
