@@ -21,6 +21,8 @@ constexpr std::array<std::pair<std::string_view, Encoding>, 3> byte_order_marks{
 constexpr char end_of_data = '\x1A';
 constexpr int ended = -1;
 
+bool is_space(int character) { return character == ' ' || (character >= '\t' && character <= '\r'); }
+
 // The characters of a data file, one a byte: its bytes, or behind a UTF-16
 // mark its UTF-16 characters, those outside ASCII as '?' (so is a last byte
 // without its pair), which is neither a digit nor whitespace. Read a block at
@@ -36,11 +38,27 @@ public:
             if (start.starts_with(mark)) {
                 encoding_ = encoding;
                 at_ = mark.size();
-                decode_block();
                 break;
             }
         }
+        decode_block();
         end_at_ctrl_z();
+    }
+
+    // The next character that is not whitespace, or `ended`. A tight loop
+    // over the block: a file may hold a great deal of whitespace.
+    int next_after_spaces()
+    {
+        const char* const block = block_.data();
+        for (;;) {
+            while (at_ < size_ && is_space(*(block + at_))) {
+                ++at_;
+            }
+            if (at_ < size_ || last_) {
+                return next();
+            }
+            refill();
+        }
     }
 
     // The next character, or `ended` once the data has ended.
@@ -50,9 +68,7 @@ public:
             if (last_) {
                 return ended;
             }
-            read_block();
-            decode_block();
-            end_at_ctrl_z();
+            refill();
         }
         return static_cast<unsigned char>(*(block_.data() + at_++));
     }
@@ -61,6 +77,13 @@ public:
     [[nodiscard]] bool failed() const { return failed_; }
 
 private:
+    void refill()
+    {
+        read_block();
+        decode_block();
+        end_at_ctrl_z();
+    }
+
     void read_block()
     {
         // The stream's own read turns an error into its state, never an exception.
@@ -114,8 +137,6 @@ private:
     bool failed_ = false;
 };
 
-bool is_space(int character) { return character == ' ' || (character >= '\t' && character <= '\r'); }
-
 // A whitespace-separated token: its value when it is wholly an integer (an
 // optional sign, then decimal digits) that fits in an int, and how a message
 // shows it. An empty word: the data ended first. Only the character that ends
@@ -128,10 +149,7 @@ struct Token {
 
 Token next_token(Text& text)
 {
-    int character = text.next();
-    while (is_space(character)) {
-        character = text.next();
-    }
+    int character = text.next_after_spaces();
     Token token;
     // The magnitude stops growing just past the largest an int can hold.
     constexpr int base = 10;
