@@ -61,16 +61,14 @@ public:
         }
     }
 
-    // The next character, or `ended` once the data has ended.
+    // The next character, or `ended` once the data has ended. Only the last
+    // block can come back empty from a refill.
     int next()
     {
-        while (at_ == size_) {
-            if (last_) {
-                return ended;
-            }
+        if (at_ == size_ && !last_) {
             refill();
         }
-        return static_cast<unsigned char>(*(block_.data() + at_++));
+        return at_ < size_ ? static_cast<unsigned char>(*(block_.data() + at_++)) : ended;
     }
 
     // Whether the data ended because the file could not be read.

@@ -22,7 +22,13 @@ UTF-16 with its mark, as PowerShell and Notepad write it, in either byte order.
   Pradinis masyvas: -1 20 7 
   Surusiuotas masyvas: -1 7 20 
 
-A long file reads the same, its numbers anywhere in it.
+A long file reads the same, its numbers anywhere in it, across the blocks it
+is read in too.
+  $ printf '%4093s2 -3 15\r\n' > duomenys.txt && rusiuoti
+  elementu kiekis  2
+  -3 15 
+  Pradinis masyvas: -3 15 
+  Surusiuotas masyvas: -3 15 
   $ utf16 '\377\376' LE "$(printf '%3000s')3 1 -2 0\r\n" > duomenys.txt && rusiuoti
   elementu kiekis  3
   1 -2 0 
