@@ -1,21 +1,24 @@
-The ZIP holds the program with its README, licence and example beside it,
-in one folder.
-  $ cmake -E tar tf "$PACKAGES"/rusiuoti-1.0.0-win*.zip | sort
-  rusiuoti-1.0.0-win*/LICENSE.txt (glob)
-  rusiuoti-1.0.0-win*/README.md (glob)
-  rusiuoti-1.0.0-win*/duomenys.txt (glob)
-  rusiuoti-1.0.0-win*/rusiuoti.exe (glob)
+The ZIP holds the program with its README, licence and example beside it, in
+one folder named with the version; the program 0755, the rest 0644.
+  $ cmake -E tar tvf "$PACKAGES"/rusiuoti-*-win*.zip | awk '{ print $1, $9 }'
+  -rw-r--r-- rusiuoti-*-win*/LICENSE.txt (glob)
+  -rw-r--r-- rusiuoti-*-win*/README.txt (glob)
+  -rw-r--r-- rusiuoti-*-win*/duomenys.txt (glob)
+  -rwxr-xr-x rusiuoti-*-win*/rusiuoti.exe (glob)
 
-The program needs no library of its own beside it: it imports only from
-Windows itself.
-  $ cmake -E tar xf "$PACKAGES"/rusiuoti-1.0.0-win*.zip
-  $ objdump -p rusiuoti-1.0.0-win*/rusiuoti.exe | grep 'DLL Name'
-  \tDLL Name: KERNEL32.dll (esc)
-  \tDLL Name: msvcrt.dll (esc)
+Its text files end their lines as Windows does, so that any Notepad shows them.
+  $ cmake -E tar xf "$PACKAGES"/rusiuoti-*-win*.zip
+  $ cat rusiuoti-*/*.txt | sed -n '/\r$/!p' | wc -l
+  0
+
+The program needs no library of its own beside it: every library it imports
+is one of Windows' own.
+  $ objdump -p rusiuoti-*/rusiuoti.exe | sed -n 's/.*DLL Name: //p' > imports && test -s imports
+  $ while read -r dll; do ls "$WINDOWS_DIR/system32" | grep -qix "$dll" || echo "$dll: not Windows' own"; done < imports
 
 Started in the folder it was unpacked into, the program reports on the example
 and pauses.
-  $ cd rusiuoti-1.0.0-win* && rusiuoti
+  $ cd rusiuoti-*-win* && rusiuoti
   elementu kiekis  10
   42 -7 15 0 99 -7 3 1000 8 -250 
   Pradinis masyvas: 42 -7 15 0 99 -7 3 1000 8 -250 

@@ -1,0 +1,37 @@
+# Writes CHANGELOG.md in the format Debian requires of a native package's
+# changelog, compressed: run as cmake -DINPUT=CHANGELOG.md -DOUTPUT=changelog.gz
+# -DMAINTAINER=... -DRELEASE_TIME=epoch -P debian-changelog.cmake. Each
+# "## VERSION (DATE)" becomes an entry, its "- " items "  * " items. The newest
+# entry bears the release time, the others midnight of their dates (UTC).
+file(STRINGS ${INPUT} lines)
+set(entries "")
+set(body "")
+set(version "")
+function(close_entry)
+  if(version)
+    if(entries STREQUAL "")
+      execute_process(COMMAND date -u -R -d @${RELEASE_TIME} OUTPUT_VARIABLE when OUTPUT_STRIP_TRAILING_WHITESPACE)
+    else()
+      execute_process(COMMAND date -u -R -d ${date} OUTPUT_VARIABLE when OUTPUT_STRIP_TRAILING_WHITESPACE)
+    endif()
+    set(entries "${entries}rusiuoti (${version}) unstable; urgency=medium\n\n${body}\n -- ${MAINTAINER}  ${when}\n\n"
+      PARENT_SCOPE)
+  endif()
+endfunction()
+foreach(line IN LISTS lines)
+  if(line MATCHES "^## ([0-9.]+) \\(([0-9-]+)\\)$")
+    close_entry()
+    set(version ${CMAKE_MATCH_1})
+    set(date ${CMAKE_MATCH_2})
+    set(body "")
+  elseif(version AND line MATCHES "^- (.*)")
+    string(APPEND body "  * ${CMAKE_MATCH_1}\n")
+  elseif(version AND line MATCHES "^  (.*)")
+    string(APPEND body "    ${CMAKE_MATCH_1}\n")
+  endif()
+endforeach()
+close_entry()
+string(STRIP "${entries}" entries)
+file(WRITE ${OUTPUT}.text "${entries}\n")
+execute_process(COMMAND gzip -9n INPUT_FILE ${OUTPUT}.text OUTPUT_FILE ${OUTPUT} COMMAND_ERROR_IS_FATAL ANY)
+file(REMOVE ${OUTPUT}.text)

@@ -1,0 +1,45 @@
+# Run by CPack before and after it packs, so that the packages do not depend
+# on who builds them and how.
+#
+# Before: the staged files' modes follow the install, but the directories'
+# follow the builder's umask. Directories and programs become 0755, other
+# files 0644.
+if(NOT DEFINED CPACK_PACKAGE_FILES)
+  execute_process(COMMAND chmod -R u=rwX,go=rX ${CPACK_TEMPORARY_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
+  return()
+endif()
+
+# After: CPack's archives take owners from the builder, member order from the
+# file system's listing and the modes of its own files from the umask, and a
+# ZIP stores local time. Their content is packed again, with modes as above,
+# in name order, owned by root (a ZIP names no owner), every time
+# SOURCE_DATE_EPOCH, in UTC: the .deb by Debian's own dpkg-deb.
+foreach(package IN LISTS CPACK_PACKAGE_FILES)
+  set(tree ${package}.content)
+  file(REMOVE_RECURSE ${tree})
+  if(package MATCHES "\\.deb$")
+    execute_process(COMMAND dpkg-deb --raw-extract ${package} ${tree} COMMAND_ERROR_IS_FATAL ANY)
+  else()
+    file(MAKE_DIRECTORY ${tree})
+    execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${package} WORKING_DIRECTORY ${tree} COMMAND_ERROR_IS_FATAL ANY)
+  endif()
+  file(REMOVE ${package})
+  execute_process(COMMAND chmod -R u=rwX,go=rX ${tree} COMMAND_ERROR_IS_FATAL ANY)
+  file(GLOB top RELATIVE ${tree} ${tree}/*)
+  if(package MATCHES "\\.deb$")
+    execute_process(COMMAND dpkg-deb --root-owner-group -Zgzip --build ${tree} ${package}
+      OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+  elseif(package MATCHES "\\.zip$")
+    execute_process(COMMAND find ${top} -exec touch -h -d @$ENV{SOURCE_DATE_EPOCH} {} +
+      WORKING_DIRECTORY ${tree} COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND find ${top} -type f COMMAND env LC_ALL=C sort COMMAND env TZ=UTC zip -q -X -9 -@ ${package}
+      WORKING_DIRECTORY ${tree} COMMAND_ERROR_IS_FATAL ANY)
+  else()
+    execute_process(
+      COMMAND tar --sort=name --format=gnu --owner=0 --group=0 --numeric-owner --mtime=@$ENV{SOURCE_DATE_EPOCH}
+        -cf - ${top}
+      COMMAND gzip -9n
+      OUTPUT_FILE ${package} WORKING_DIRECTORY ${tree} COMMAND_ERROR_IS_FATAL ANY)
+  endif()
+  file(REMOVE_RECURSE ${tree})
+endforeach()
