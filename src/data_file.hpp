@@ -36,6 +36,6 @@ struct Verdict {
 // Reads the element count and that many elements from a data file opened in
 // binary mode: ASCII, UTF-8 or, behind its byte-order mark, UTF-16. Each must
 // be a whole integer token; a Ctrl-Z character ends the data. Nothing after the
-// last element's token is read. A file that is not open, or whose reading
-// fails, is an unreadable file.
+// last element's token is looked at. A file that is not open, or whose reading
+// fails anywhere, is an unreadable file.
 Verdict read_data(std::istream& is, int& count, Elements& values);
