@@ -42,7 +42,6 @@ public:
             }
         }
         decode_block();
-        end_at_ctrl_z();
     }
 
     // The next character that is not whitespace, or `ended`. A tight loop
@@ -79,7 +78,6 @@ private:
     {
         read_block();
         decode_block();
-        end_at_ctrl_z();
     }
 
     void read_block()
@@ -93,12 +91,22 @@ private:
         failed_ = last_ && (file_.bad() || !file_.eof());
     }
 
-    // Each character lands at half its bytes' offset, behind those decoded.
+    // UTF-16 first, each character landing at half its bytes' offset, behind
+    // those decoded; then a Ctrl-Z, which in UTF-16 is a character, not a byte.
     void decode_block()
     {
-        if (encoding_ == Encoding::single_byte) {
-            return;
+        if (encoding_ != Encoding::single_byte) {
+            decode_utf16();
         }
+        const auto ctrl_z = std::string_view(block_.data(), size_).find(end_of_data, at_);
+        if (ctrl_z != std::string_view::npos) {
+            size_ = ctrl_z;
+            last_ = true;
+        }
+    }
+
+    void decode_utf16()
+    {
         const bool high_first = encoding_ == Encoding::utf16_big_endian;
         char* const block = block_.data();
         std::size_t decoded = at_;
@@ -112,15 +120,6 @@ private:
             block[decoded++] = not_ascii;
         }
         size_ = decoded;
-    }
-
-    void end_at_ctrl_z()
-    {
-        const auto ctrl_z = std::string_view(block_.data(), size_).find(end_of_data, at_);
-        if (ctrl_z != std::string_view::npos) {
-            size_ = ctrl_z;
-            last_ = true;
-        }
     }
 
     static constexpr unsigned ascii_end = 0x80;
