@@ -1,19 +1,10 @@
-# Run by CPack before and after it packs, so that the packages do not depend
-# on who builds them and how.
-#
-# Before: the staged files' modes follow the install, but the directories'
-# follow the builder's umask. Directories and programs become 0755, other
-# files 0644.
-if(NOT DEFINED CPACK_PACKAGE_FILES)
-  execute_process(COMMAND chmod -R u=rwX,go=rX ${CPACK_TEMPORARY_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
-  return()
-endif()
-
-# After: CPack's archives take owners from the builder, member order from the
-# file system's listing and the modes of its own files from the umask, and a
-# ZIP stores local time. Their content is packed again, with modes as above,
-# in name order, owned by root (a ZIP names no owner), every time
-# SOURCE_DATE_EPOCH, in UTC: the .deb by Debian's own dpkg-deb.
+# Run by CPack once it has made the packages, so that they do not depend on
+# who builds them and how. CPack takes modes from the umask, owners from the
+# builder, member order from the file system's listing, and for a ZIP local
+# time from TZ. Each package's content is packed again: directories and
+# programs 0755, other files 0644, in name order, owned by root (a ZIP names no
+# owner), every time SOURCE_DATE_EPOCH, in UTC; the .deb by Debian's own
+# dpkg-deb.
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
   set(tree ${package}.content)
   file(REMOVE_RECURSE ${tree})
