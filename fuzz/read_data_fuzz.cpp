@@ -6,6 +6,7 @@
 #include "quicksort.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
@@ -19,19 +20,26 @@
 namespace {
 
 // The text as one byte a character, behind the byte-order mark that says how
-// it is written, up to a Ctrl-Z.
+// it is written, up to a Ctrl-Z. In UTF-16 a character outside ASCII, a pair
+// of surrogates among them, or a last byte alone, is one '?'.
 std::string decode(const std::string& bytes)
 {
     const bool little = bytes.starts_with("\xFF\xFE");
     std::string text = bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
     if (little || bytes.starts_with("\xFE\xFF")) {
-        text.clear();
+        std::vector<unsigned> units;
         for (std::size_t i = 2; i < bytes.size(); i += 2) {
             const auto byte = [&bytes](std::size_t at) {
                 return at < bytes.size() ? static_cast<unsigned char>(bytes[at]) : 0xFFU;
             };
-            const unsigned unit = little ? byte(i + 1) << 8U | byte(i) : byte(i) << 8U | byte(i + 1);
-            text += unit < 0x80U ? static_cast<char>(unit) : '?';
+            units.push_back(little ? byte(i + 1) << 8U | byte(i) : byte(i) << 8U | byte(i + 1));
+        }
+        text.clear();
+        for (std::size_t i = 0; i < units.size(); ++i) {
+            const bool pair =
+                (units[i] & 0xFC00U) == 0xD800U && i + 1 < units.size() && (units[i + 1] & 0xFC00U) == 0xDC00U;
+            i += pair ? 1 : 0;
+            text += units[i] < 0x80U ? static_cast<char>(units[i]) : '?';
         }
     }
     return text.substr(0, text.find('\x1A'));
@@ -47,12 +55,25 @@ std::optional<int> whole_int(std::string_view token)
     return error == std::errc() && end == token.data() + token.size() ? std::optional(value) : std::nullopt;
 }
 
-std::string shown(std::string token)
+// A lead byte from C2 to F4 and as many continuation bytes (10xxxxxx) as its
+// leading one bits count, less one, are one character; any other byte is one.
+// Printable ASCII shows as itself, any other character as '?', 20 at most.
+std::string shown(std::string_view token)
 {
-    for (char& character : token) {
-        character = character >= '!' && character <= '~' ? character : '?';
+    std::string text;
+    for (std::size_t characters = 0; !token.empty(); ++characters) {
+        if (characters == 20) {
+            return text + "...";
+        }
+        const auto lead = static_cast<unsigned char>(token[0]);
+        const auto length = static_cast<std::size_t>(std::countl_one(lead));
+        const bool sequence = lead >= 0xC2 && lead <= 0xF4 && length <= token.size() &&
+            std::all_of(token.begin() + 1, token.begin() + static_cast<std::ptrdiff_t>(length),
+                [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0U) == 0x80U; });
+        text += lead >= '!' && lead <= '~' ? token[0] : '?';
+        token.remove_prefix(sequence ? length : 1);
     }
-    return token.size() > 20 ? token.substr(0, 20) + "..." : token;
+    return text;
 }
 
 } // namespace

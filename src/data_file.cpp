@@ -48,9 +48,8 @@ public:
     // over the block: a file may hold a great deal of whitespace.
     int next_after_spaces()
     {
-        const char* const block = block_.data();
         for (;;) {
-            while (at_ < size_ && is_space(*(block + at_))) {
+            while (at_ < size_ && is_space(block_[at_])) {
                 ++at_;
             }
             if (at_ < size_ || last_) {
@@ -67,7 +66,7 @@ public:
         if (at_ == size_ && !last_) {
             refill();
         }
-        return at_ < size_ ? static_cast<unsigned char>(*(block_.data() + at_++)) : ended;
+        return at_ < size_ ? static_cast<unsigned char>(block_[at_++]) : ended;
     }
 
     // Whether the data ended because the file could not be read.
@@ -105,24 +104,31 @@ private:
         }
     }
 
+    // A character beyond U+FFFF is a pair of surrogates: one '?', as in UTF-8.
     void decode_utf16()
     {
         const bool high_first = encoding_ == Encoding::utf16_big_endian;
-        char* const block = block_.data();
         std::size_t decoded = at_;
         for (std::size_t pair = at_; size_ - pair >= 2; pair += 2) {
-            const unsigned first = static_cast<unsigned char>(block[pair]);
-            const unsigned second = static_cast<unsigned char>(block[pair + 1]);
+            const unsigned first = static_cast<unsigned char>(block_[pair]);
+            const unsigned second = static_cast<unsigned char>(block_[pair + 1]);
             const unsigned unit = high_first ? first << 8U | second : second << 8U | first;
-            block[decoded++] = unit < ascii_end ? static_cast<char>(unit) : not_ascii;
+            const bool second_half = after_high_surrogate_ && unit >= low_surrogates && unit < surrogates_end;
+            after_high_surrogate_ = unit >= high_surrogates && unit < low_surrogates;
+            if (!second_half) {
+                block_[decoded++] = unit < ascii_end ? static_cast<char>(unit) : not_ascii;
+            }
         }
         if ((size_ - at_) % 2 != 0) {
-            block[decoded++] = not_ascii;
+            block_[decoded++] = not_ascii;
         }
         size_ = decoded;
     }
 
     static constexpr unsigned ascii_end = 0x80;
+    static constexpr unsigned high_surrogates = 0xD800;
+    static constexpr unsigned low_surrogates = 0xDC00;
+    static constexpr unsigned surrogates_end = 0xE000;
     static constexpr char not_ascii = '?';
     static constexpr std::size_t block_size = 4096; // even: no UTF-16 pair is split
     std::istream& file_;
@@ -132,6 +138,7 @@ private:
     std::size_t size_ = 0;
     bool last_ = false;
     bool failed_ = false;
+    bool after_high_surrogate_ = false; // which may have ended the last block
 };
 
 // A whitespace-separated token: its value when it is wholly an integer (an
@@ -154,20 +161,23 @@ Token next_token(Text& text)
     std::int64_t magnitude = 0;
     bool negative = false;
     bool well_formed = true;
-    std::size_t digits = 0;
-    for (std::size_t length = 0; character != ended && !is_space(character); character = text.next(), ++length) {
+    // Flags, not counts: a count could wrap on a token of 2^32 characters.
+    bool first = true;
+    bool has_digits = false;
+    for (; character != ended && !is_space(character); character = text.next(), first = false) {
         token.word.add(character);
         if (character >= '0' && character <= '9') {
-            ++digits;
+            has_digits = true;
             magnitude = std::min(magnitude * base + (character - '0'), too_large);
-        } else if (length == 0 && (character == '+' || character == '-')) {
+        } else if (first && (character == '+' || character == '-')) {
             negative = character == '-';
         } else {
             well_formed = false;
         }
     }
+    token.word.finish();
     const std::int64_t value = negative ? -magnitude : magnitude;
-    token.is_int = well_formed && digits > 0 && value >= std::numeric_limits<int>::min() &&
+    token.is_int = well_formed && has_digits && value >= std::numeric_limits<int>::min() &&
         value <= std::numeric_limits<int>::max();
     token.value = static_cast<int>(token.is_int ? value : 0);
     return token;
@@ -175,14 +185,38 @@ Token next_token(Text& text)
 
 } // namespace
 
-void Word::add(int character)
+void Word::add_other(int byte)
 {
-    if (size_ < shown) {
-        *(text_.data() + size_++) = character >= '!' && character <= '~' ? static_cast<char>(character) : '?';
-    } else if (size_ == shown) {
-        std::copy(cut.begin(), cut.end(), text_.begin() + shown);
-        size_ += cut.size();
+    // UTF-8: a lead byte says how many continuation bytes follow it.
+    constexpr int continuation_first = 0x80;
+    constexpr int continuation_last = 0xBF;
+    constexpr int lead_first = 0xC2;
+    constexpr int lead_of_three = 0xE0;
+    constexpr int lead_of_four = 0xF0;
+    constexpr int lead_last = 0xF4;
+    if (missing_bytes_ > 0 && byte >= continuation_first && byte <= continuation_last) {
+        ++open_bytes_;
+        if (--missing_bytes_ == 0) {
+            open_bytes_ = 0;
+            show('?');
+        }
+        return;
     }
+    finish();
+    if (byte >= lead_first && byte <= lead_last) {
+        open_bytes_ = 1;
+        missing_bytes_ = byte >= lead_of_four ? 3 : byte >= lead_of_three ? 2 : 1;
+    } else {
+        show(byte >= '!' && byte <= '~' ? static_cast<char>(byte) : '?');
+    }
+}
+
+void Word::finish()
+{
+    for (; open_bytes_ > 0; --open_bytes_) {
+        show('?');
+    }
+    missing_bytes_ = 0;
 }
 
 Verdict read_data(std::istream& is, int& count, Elements& values)

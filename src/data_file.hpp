@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <istream>
@@ -12,16 +13,41 @@ using Elements = std::array<int, capacity>;
 
 // A token as a message shows it: printable ASCII as itself, any other
 // character as '?'; its first 20 characters, then "..." when there are more.
+// In a file of single bytes a whole UTF-8 sequence is one character; each
+// byte of a sequence cut short, and any other byte, is one of its own.
 class Word {
 public:
-    void add(int character);
+    void add(int byte)
+    {
+        // Most tokens are numbers: plain ASCII takes the short way.
+        if (missing_bytes_ == 0 && byte >= '!' && byte <= '~') {
+            show(static_cast<char>(byte));
+        } else {
+            add_other(byte);
+        }
+    }
+    // The token has ended: a sequence still open was cut short.
+    void finish();
     [[nodiscard]] std::string_view text() const { return {text_.data(), size_}; }
 
 private:
+    void add_other(int byte);
+    void show(char character)
+    {
+        if (size_ < shown) {
+            text_[size_++] = character;
+        } else if (size_ == shown) {
+            std::copy(cut.begin(), cut.end(), text_.begin() + shown);
+            size_ += cut.size();
+        }
+    }
+
     static constexpr std::size_t shown = 20;
     static constexpr std::string_view cut = "...";
     std::array<char, shown + cut.size()> text_{};
     std::size_t size_ = 0;
+    int open_bytes_ = 0; // of a UTF-8 sequence not yet complete
+    int missing_bytes_ = 0; // that it still needs
 };
 
 // What makes a data file unusable, if anything.

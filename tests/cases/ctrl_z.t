@@ -4,6 +4,9 @@ it is read.
   $ printf '3 1 2\032 3' > duomenys.txt && rusiuoti
   Nepavyko nuskaityti elemento nr. 3 is 3
   [1]
+  $ printf '3 1 2\032%6000s3' > duomenys.txt && rusiuoti
+  Nepavyko nuskaityti elemento nr. 3 is 3
+  [1]
   $ printf '2 7 1\032\n' > duomenys.txt && rusiuoti
   elementu kiekis  2
   7 1 
