@@ -29,10 +29,10 @@ std::string decode(const std::string& bytes)
     if (little || bytes.starts_with("\xFE\xFF")) {
         std::vector<unsigned> units;
         for (std::size_t i = 2; i < bytes.size(); i += 2) {
-            const auto byte = [&bytes](std::size_t at) {
-                return at < bytes.size() ? static_cast<unsigned char>(bytes[at]) : 0xFFU;
-            };
-            units.push_back(little ? byte(i + 1) << 8U | byte(i) : byte(i) << 8U | byte(i + 1));
+            const unsigned first = static_cast<unsigned char>(bytes[i]);
+            const unsigned second = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0U;
+            // A last byte alone stands for a character outside ASCII, no surrogate.
+            units.push_back(i + 1 == bytes.size() ? 0xFFFFU : little ? second << 8U | first : first << 8U | second);
         }
         text.clear();
         for (std::size_t i = 0; i < units.size(); ++i) {
