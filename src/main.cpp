@@ -9,17 +9,23 @@
 
 namespace {
 
-// Says why the data cannot be used, and the word it could not read.
+// Says why the data cannot be used, if it cannot, and shows the word that
+// could not be read.
 void explain(const Verdict& verdict)
 {
     switch (verdict.fault) {
+    case Fault::none:
+        return;
+    case Fault::unreadable_file:
+        std::cout << "Nera pradinio failo";
+        return;
     case Fault::count:
         std::cout << "Nepavyko nuskaityti elementu kiekio";
         break;
     case Fault::too_many:
         std::cout << "Per didelis elementu kiekis: " << kiekis << " (daugiausia " << capacity << ")";
         break;
-    default:
+    case Fault::element:
         std::cout << "Nepavyko nuskaityti elemento nr. " << verdict.element << " is " << kiekis;
         break;
     }
@@ -43,24 +49,22 @@ int main()
     // gives its message alone; the pause keeps it on screen.
     Elements masyvas1{};
     const Verdict verdict = read_data(is, kiekis, masyvas1);
+    explain(verdict);
     if (verdict.fault == Fault::unreadable_file) {
-        std::cout << "Nera pradinio failo";
-        return 1;
+        return 1; // nothing to keep on screen but that
     }
-    if (verdict.fault != Fault::none) {
-        explain(verdict);
-        pause_console();
-        return 1;
+    if (verdict.fault == Fault::none) {
+        std::cout << "elementu kiekis  " << kiekis << std::endl;
+        print_array(masyvas1.data());
+        std::cout << "Pradinis masyvas: ";
+        print_array(masyvas1.data());
+        // A negative count is shown as read but holds no elements.
+        quicksort(masyvas1.data(), 0, std::max(kiekis, 0) - 1);
+        std::cout << "Surusiuotas masyvas: ";
+        print_array(masyvas1.data());
     }
-    std::cout << "elementu kiekis  " << kiekis << std::endl;
-    print_array(masyvas1.data());
-    std::cout << "Pradinis masyvas: ";
-    print_array(masyvas1.data());
-    // A negative count is shown as read but holds no elements.
-    quicksort(masyvas1.data(), 0, std::max(kiekis, 0) - 1);
-    std::cout << "Surusiuotas masyvas: ";
-    print_array(masyvas1.data());
-    pause_console();
-    // A report that could not be written is no success.
-    return std::cout ? 0 : 1;
+    const bool restored = pause_console();
+    // A report that could not be written, or a terminal left changed, is no
+    // success.
+    return verdict.fault == Fault::none && std::cout && restored ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
 // Lets the user read the console before the window closes: waits for a key
-// press when someone is there to press one.
-void pause_console();
+// press when a person at the console is there to press one. False when the
+// terminal could not be given back as it was.
+bool pause_console();

@@ -16,8 +16,8 @@ is one of Windows' own.
   $ objdump -p rusiuoti-*/rusiuoti.exe | sed -n 's/.*DLL Name: //p' > imports && test -s imports
   $ while read -r dll; do ls "$WINDOWS_DIR/system32" | grep -qix "$dll" || echo "$dll: not Windows' own"; done < imports
 
-Started in the folder it was unpacked into, the program reports on the example
-and pauses.
+Started in the folder it was unpacked into, the program reports on the
+example.
   $ cd rusiuoti-*-win* && rusiuoti
   elementu kiekis  10
   42 -7 15 0 99 -7 3 1000 8 -250 
