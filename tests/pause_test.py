@@ -1,23 +1,23 @@
 #!/usr/bin/env python3
-"""The pause on a pseudo-terminal, as a person at the console meets it.
-
-A small shell of the test's own, in a session of its own on the terminal, runs
-the program as its foreground job, as a job-control shell does. The program
-pauses only with the terminal on both sides and itself in its foreground:
-after the report, and after a data error's message. One key, or a paste that
-arrives in pieces, is taken whole and unechoed and ends the run, nothing of it
-left for the shell.
-
-On Linux the terminal's settings are as they were after the run, after a
-signal that ends it, and while it is stopped by SIGTSTP, SIGTTIN or SIGTTOU.
-Continued in the background it touches nothing and reads nothing: the kernel
-stops it again. Brought back, it waits raw for its key. A terminal that hangs
-up, or that could not be restored, ends the run with status 1.
-
-Under Wine, which makes the terminal the console, the command processor's own
-pause does the waiting; with output to a file or a pipe, or input from
-/dev/null, there is neither a prompt nor a wait, and the output is exactly the
-report."""
+# The pause on a pseudo-terminal, as a person at the console meets it.
+#
+# A small shell of the test's own, in a session of its own on the terminal, runs
+# the program as its foreground job, as a job-control shell does. The program
+# pauses only with the terminal on both sides and itself in its foreground:
+# after the report, and after a data error's message. One key, or a paste that
+# arrives in pieces, is taken whole and unechoed and ends the run, nothing of it
+# left for the shell.
+#
+# On Linux the terminal's settings are as they were after the run, after a
+# signal that ends it, and while it is stopped by SIGTSTP, SIGTTIN or SIGTTOU.
+# Continued in the background it touches nothing and reads nothing: the kernel
+# stops it again. Brought back, it waits raw for its key. A terminal that hangs
+# up, or that could not be restored, ends the run with status 1.
+#
+# Under Wine, which makes the terminal the console, the command processor's own
+# pause does the waiting; with output to a file or a pipe, or input from
+# /dev/null, there is neither a prompt nor a wait, and the output is exactly the
+# report.
 import fcntl
 import os
 import pty
@@ -40,15 +40,14 @@ SENT = b"<key sent>"
 
 
 class Job:
-    """The program as the shell's job; the shell holds the terminal's other end."""
+    # The program as the shell's job; the shell holds the terminal's other end.
 
     def __init__(self, pid, leader, terminal, output, before):
         self.pid, self.leader, self.terminal, self.output, self.before = pid, leader, terminal, output, before
-        self.shown = b""
-        self.ended = False
+        self.shown, self.ended = b"", False
 
     def read(self, until=b""):
-        """What the program wrote, until `until` and then 0.1 s of quiet."""
+        # What the program wrote, until `until` and then 0.1 s of quiet.
         while select.select([self.leader], [], [], 10 if until not in self.shown else 0.1)[0]:
             self.shown += os.read(self.leader, 4096)
         return self.shown
@@ -58,12 +57,12 @@ class Job:
         os.write(self.leader, keys)
 
     def wait(self):
-        """The exit status, minus the signal that ended it, or what stopped it."""
+        # The exit status, minus the signal that ended it, or what stopped it.
         for _ in range(1000):
             pid, status = os.waitpid(self.pid, os.WNOHANG | os.WUNTRACED)
+            if pid and os.WIFSTOPPED(status):
+                return "stopped by " + signal.Signals(os.WSTOPSIG(status)).name
             if pid:
-                if os.WIFSTOPPED(status):
-                    return "stopped by " + signal.Signals(os.WSTOPSIG(status)).name
                 self.ended = True
                 return os.waitstatus_to_exitcode(status)
             time.sleep(0.01)
@@ -72,31 +71,22 @@ class Job:
     def settings(self):
         return "as before" if termios.tcgetattr(self.terminal) == self.before else "changed"
 
-    def raw_again(self):
-        return any(time.sleep(0.01) or self.settings() == "changed" for _ in range(1000))
-
     def unread(self):
         return int.from_bytes(fcntl.ioctl(self.terminal, termios.FIONREAD, bytes(4)), sys.byteorder)
 
-    def stop(self, number):
-        os.kill(self.pid, number)
-        stopped = self.wait()
-        os.tcsetpgrp(self.terminal, os.getpgrp())  # the shell takes the terminal back
-        return stopped
-
-    def bring_back(self):
-        os.tcsetpgrp(self.terminal, self.pid)
-        os.kill(self.pid, signal.SIGCONT)
-        return self.raw_again()
+    def ended_as(self):
+        # How the run ended: its output, status, bytes left unread and settings.
+        status = self.wait()
+        return self.read(), status, self.unread(), self.settings()
 
 
 def shell(work, leader, terminal, scenario, output, stdin, controlling, ignored):
+    # A shell of the test's own, in a session of its own, runs the job.
     before = termios.tcgetattr(terminal)
     os.setsid()
     if controlling:
         fcntl.ioctl(terminal, termios.TIOCSCTTY, 0)
-    # The shell's own: it hands the terminal on, and outlives a hang-up.
-    for number in (signal.SIGTTOU, signal.SIGHUP):
+    for number in (signal.SIGTTOU, signal.SIGHUP):  # it hands the terminal on, and outlives a hang-up
         signal.signal(number, signal.SIG_IGN)
     reader, writer = os.pipe() if output == "pipe" else (leader, terminal)
     if output == "file":
@@ -108,8 +98,7 @@ def shell(work, leader, terminal, scenario, output, stdin, controlling, ignored)
             os.setpgid(0, 0)
             if controlling:
                 os.tcsetpgrp(terminal, os.getpid())
-            # Signals as a shell leaves them to its jobs.
-            for number in (signal.SIGTTOU, signal.SIGHUP, signal.SIGPIPE, signal.SIGXFSZ):
+            for number in (signal.SIGTTOU, signal.SIGHUP, signal.SIGPIPE, signal.SIGXFSZ):  # as shells leave them
                 signal.signal(number, signal.SIG_IGN if number == ignored else signal.SIG_DFL)
             resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
             os.dup2(os.open(os.devnull, os.O_RDONLY) if stdin == "null" else terminal, 0)
@@ -133,7 +122,7 @@ def shell(work, leader, terminal, scenario, output, stdin, controlling, ignored)
 
 
 def run(data, scenario, output=None, stdin=None, controlling=True, nonblocking=False, ignored=None):
-    """What the scenario saw, the shell running it in a process of its own."""
+    # What the scenario saw, the shell running it in a process of its own.
     leader, terminal = pty.openpty()
     if nonblocking:
         fcntl.fcntl(terminal, fcntl.F_SETFL, fcntl.fcntl(terminal, fcntl.F_GETFL) | os.O_NONBLOCK)
@@ -143,7 +132,6 @@ def run(data, scenario, output=None, stdin=None, controlling=True, nonblocking=F
             with open(os.path.join(work, "duomenys.txt"), "w", encoding="ascii") as file:
                 file.write(data)
         if os.fork() == 0:
-            os.close(reader)
             try:
                 seen = repr(shell(work, leader, terminal, scenario, output, stdin, controlling, ignored))
             except BaseException as error:  # pylint: disable=broad-except
@@ -158,28 +146,75 @@ def run(data, scenario, output=None, stdin=None, controlling=True, nonblocking=F
     return got
 
 
-def ended(job):
-    """The run's end, once it ends without more ado."""
-    status = job.wait()
-    return job.read(), status, job.unread(), job.settings()
+# Steps that the shell takes once the prompt is there; each returns what it saw.
+def press(keys):
+    return lambda job: job.type(keys)
 
 
-def key(keys):
+def send(number):
+    return lambda job: os.kill(job.pid, number)
+
+
+def stop(number):
+    # Stopped, the shell takes the terminal back, as shells do.
+    def step(job):
+        os.kill(job.pid, number)
+        stopped = job.wait()
+        os.tcsetpgrp(job.terminal, os.getpgrp())
+        return stopped, job.settings()
+    return step
+
+
+def fg(job):
+    os.tcsetpgrp(job.terminal, job.pid)
+    os.kill(job.pid, signal.SIGCONT)
+
+
+def raw_again(job):
+    return any(time.sleep(0.01) or job.settings() == "changed" for _ in range(1000))
+
+
+def background(job):
+    # bg, with a line typed for the shell, which echoes it.
+    os.write(job.leader, b"ls\n")
+    job.read(b"ls\r\n")
+    os.kill(job.pid, signal.SIGCONT)
+    seen = job.wait(), job.settings(), job.unread()
+    termios.tcflush(job.terminal, termios.TCIFLUSH)  # the shell takes its line
+    return seen
+
+
+def paste(job):
+    job.shown += SENT
+    for piece in range(128):  # 8 KiB in pieces of 64 bytes, 1 ms apart
+        os.write(job.leader, b"%63d\n" % piece)
+        time.sleep(0.001)
+
+
+def out_of_descriptors(job):
+    resource.prlimit(job.pid, resource.RLIMIT_NOFILE, (0, 0))
+
+
+def hang_up(job):
+    os.close(job.leader)
+
+
+def after_prompt(*steps):
     def scenario(job):
         job.read(PROMPT)
-        job.type(keys)
-        return ended(job)
+        seen = [step(job) for step in steps]
+        return (seen, job.ended_as()) if not job.ended else seen
     return scenario
 
 
 def written(job):
-    """Output sent to a file or a pipe, and the status."""
+    # Output sent to a file or a pipe, and the status.
     status = job.wait()
     return os.read(job.output, 4096), status, job.settings()
 
 
 def prompted(job):
-    """Whether the prompt came before the key, and the status."""
+    # Whether the prompt came before the key, and the status.
     job.read(PROMPT)
     job.type(b"x")
     return PROMPT in job.shown.split(SENT)[0], job.wait()
@@ -190,79 +225,11 @@ def unprompted(job):
     return PROMPT in job.read(), status
 
 
-def ending(number):
-    def scenario(job):
-        job.read(PROMPT)
-        os.kill(job.pid, number)
-        return ended(job)
-    return scenario
-
-
-def stopped_by_each(job):
-    job.read(PROMPT)
-    seen = []
-    for number in (signal.SIGTSTP, signal.SIGTTIN, signal.SIGTTOU):
-        seen += [job.stop(number), job.settings(), job.bring_back()]
-    job.type(b"x")
-    return seen, ended(job)
-
-
-def background(job):
-    job.read(PROMPT)
-    seen = [job.stop(signal.SIGTSTP)]
-    os.write(job.leader, b"ls\n")  # typed for the shell, which echoes it
-    job.read(b"ls\r\n")
-    os.kill(job.pid, signal.SIGCONT)
-    seen += [job.wait(), job.settings(), job.unread()]
-    termios.tcflush(job.terminal, termios.TCIFLUSH)  # the shell takes its line
-    seen.append(job.bring_back())
-    job.type(b"x")
-    return seen, ended(job)
-
-
-def paste(job):
-    job.read(PROMPT)
-    job.shown += SENT
-    for piece in range(128):
-        os.write(job.leader, b"%63d\n" % piece)
-        time.sleep(0.001)
-    return ended(job)
-
-
-def hang_up(stopped):
-    def scenario(job):
-        job.read(PROMPT)
-        if not stopped:
-            os.close(job.leader)
-            return [job.wait()]
-        seen = [job.stop(signal.SIGTSTP)]
-        os.close(job.leader)
-        os.kill(job.pid, signal.SIGCONT)
-        return seen + [job.wait()]
-    return scenario
-
-
-def hang_up_signal(job):
-    job.read(PROMPT)
-    os.kill(job.pid, signal.SIGHUP)
-    job.type(b"x")
-    return ended(job)
-
-
-def poll_fails(job):
-    """A wait that fails, here for want of a file descriptor, ends the pause."""
-    job.read(PROMPT)
-    resource.prlimit(job.pid, resource.RLIMIT_NOFILE, (0, 0))
-    os.kill(job.pid, signal.SIGTSTP)
-    stopped = job.wait()
-    os.kill(job.pid, signal.SIGCONT)
-    return stopped, ended(job)
-
-
 def on_terminal(text):
     return text.replace(b"\n", b"\r\n")
 
 
+HUP = signal.SIGHUP
 if WINE:
     checks = [(("2 2 1", prompted), (True, 0)),
               (("2 2", prompted), (True, 1)),
@@ -271,29 +238,38 @@ if WINE:
               (("2 2 1", written, "file"), (on_terminal(REPORT), 0, "as before")),
               (("2 2 1", written, "pipe"), (on_terminal(REPORT), 0, "as before"))]
 else:
-    AS_BEFORE = (on_terminal(REPORT) + PROMPT + SENT + b"\r\n", 0, 0, "as before")
+    WAITED = on_terminal(REPORT) + PROMPT + SENT + b"\r\n"
+    AS_BEFORE = (WAITED, 0, 0, "as before")
+    BACK = [("stopped by SIGTSTP", "as before"), None, True]
     checks = [(("2 2 1", written, "pipe"), (REPORT, 0, "as before")),
-              (("2 2 1", ended, None, "null"), (on_terminal(REPORT), 0, 0, "as before")),
-              (("2 2 1", ended, None, None, False), (on_terminal(REPORT), 0, 0, "as before")),
-              ((None, ended), (b"Nera pradinio failo", 1, 0, "as before")),
-              (("2 2", key(b"x")), (on_terminal(ERROR) + PROMPT + SENT + b"\r\n", 1, 0, "as before")),
-              (("2 2 1", key(b"x"), None, None, True, True), AS_BEFORE),
-              (("2 2 1", hang_up_signal, None, None, True, False, signal.SIGHUP), AS_BEFORE),
-              (("2 2 1", stopped_by_each), (["stopped by SIGTSTP", "as before", True, "stopped by SIGTTIN",
-                                            "as before", True, "stopped by SIGTTOU", "as before", True], AS_BEFORE)),
-              (("2 2 1", background), (["stopped by SIGTSTP", "stopped by SIGTTOU", "as before", 3, True],
-                                       (on_terminal(REPORT + PROMPT + b"ls\n") + SENT + b"\r\n", 0, 0, "as before"))),
-              (("2 2 1", paste), AS_BEFORE),
-              (("2 2 1", hang_up(False), None, None, True, False, signal.SIGHUP), [1]),
-              (("2 2 1", hang_up(True), None, None, True, False, signal.SIGHUP), ["stopped by SIGTSTP", 1])]
-    if not INSTRUMENTED:
-        checks.append((("2 2 1", poll_fails), ("stopped by SIGTSTP", (on_terminal(REPORT) + PROMPT + b"\r\n", 0, 0,
-                                                                       "as before"))))
+              (("2 2 1", Job.ended_as, None, "null"), (on_terminal(REPORT), 0, 0, "as before")),
+              (("2 2 1", Job.ended_as, None, None, False), (on_terminal(REPORT), 0, 0, "as before")),
+              ((None, Job.ended_as), (b"Nera pradinio failo", 1, 0, "as before")),
+              (("2 2", after_prompt(press(b"x"))), ([None], (on_terminal(ERROR) + PROMPT + SENT + b"\r\n", 1, 0,
+                                                             "as before"))),
+              (("2 2 1", after_prompt(press(b"x")), None, None, True, True), ([None], AS_BEFORE)),
+              (("2 2 1", after_prompt(send(HUP), press(b"x")), None, None, True, False, HUP), ([None, None], AS_BEFORE)),
+              (("2 2 1", after_prompt(stop(signal.SIGTSTP), fg, raw_again, stop(signal.SIGTTIN), fg, raw_again,
+                                      stop(signal.SIGTTOU), fg, raw_again, press(b"x"))),
+               (BACK + [("stopped by SIGTTIN", "as before"), None, True, ("stopped by SIGTTOU", "as before"), None,
+                        True, None], AS_BEFORE)),
+              (("2 2 1", after_prompt(stop(signal.SIGTSTP), background, fg, raw_again, press(b"x"))),
+               ([("stopped by SIGTSTP", "as before"), ("stopped by SIGTTOU", "as before", 3), None, True, None],
+                (on_terminal(REPORT + PROMPT + b"ls\n") + SENT + b"\r\n", 0, 0, "as before"))),
+              (("2 2 1", after_prompt(paste)), ([None], AS_BEFORE)),
+              (("2 2 1", after_prompt(hang_up, Job.wait), None, None, True, False, HUP), [None, 1]),
+              (("2 2 1", after_prompt(stop(signal.SIGTSTP), hang_up, send(signal.SIGCONT), Job.wait), None, None,
+                True, False, HUP), [("stopped by SIGTSTP", "as before"), None, None, 1])]
+    if not INSTRUMENTED:  # their runtime needs file descriptors to end a run
+        checks.append((("2 2 1", after_prompt(out_of_descriptors, stop(signal.SIGTSTP), fg)),
+                       ([None, ("stopped by SIGTSTP", "as before"), None],
+                        (on_terminal(REPORT) + PROMPT + b"\r\n", 0, 0, "as before"))))
     for keys in (b"x", b"\x03", b"\x13", b"\x1b[A", b"a paste of forty bytes, no line end in it"):
-        checks.append((("2 2 1", key(keys)), AS_BEFORE))
+        checks.append((("2 2 1", after_prompt(press(keys))), ([None], AS_BEFORE)))
     for name in ("TERM", "HUP", "INT", "QUIT", "USR1", "USR2", "ALRM", "PIPE", "XCPU", "XFSZ", "VTALRM", "PROF", "IO"):
         number = getattr(signal, "SIG" + name)
-        checks.append((("2 2 1", ending(number)), (on_terminal(REPORT) + PROMPT, -number, 0, "as before")))
+        checks.append((("2 2 1", after_prompt(send(number))), ([None], (on_terminal(REPORT) + PROMPT, -number, 0,
+                                                                         "as before"))))
 failures = [f"{args}:\n  expected {want!r}\n  got      {got}" for args, want in checks
             if (got := run(*args)) != repr(want)]
 sys.exit("\n".join(failures) or None)
