@@ -13,7 +13,7 @@ namespace {
 // could not be read.
 void explain(const Verdict& verdict)
 {
-    switch (verdict.fault) {
+    switch (verdict.fault) { // GCOVR_EXCL_BR_LINE: the branch for a value no Fault has
     case Fault::none:
         return;
     case Fault::unreadable_file:
@@ -64,7 +64,7 @@ int main()
         print_array(masyvas1.data());
     }
     const bool restored = pause_console();
-    // A report that could not be written, or a terminal left changed, is no
+    // A terminal left changed, or a report that could not be written, is no
     // success.
-    return verdict.fault == Fault::none && std::cout && restored ? 0 : 1;
+    return verdict.fault == Fault::none && restored && std::cout ? 0 : 1;
 }

@@ -14,6 +14,9 @@ sequence cut short, or any other byte, one of its own.
   $ printf '1 5\342\210' > duomenys.txt && rusiuoti
   Nepavyko nuskaityti elemento nr. 1 is 1: "5??"
   [1]
+  $ printf '1 5\304\304\205' > duomenys.txt && rusiuoti
+  Nepavyko nuskaityti elemento nr. 1 is 1: "5??"
+  [1]
   $ printf '1 \342\210\2225' > duomenys.txt && rusiuoti
   Nepavyko nuskaityti elemento nr. 1 is 1: "?5"
   [1]
@@ -44,4 +47,9 @@ beyond U+FFFF too, four bytes in UTF-8 and two surrogates in UTF-16.
   [1]
   $ { printf '\377\376'; printf '1 5\360\237\230\200' | iconv -f UTF-8 -t UTF-16LE; } > duomenys.txt && rusiuoti
   Nepavyko nuskaityti elemento nr. 1 is 1: "5?"
+  [1]
+
+Surrogates that make no pair are a character each.
+  $ printf '\377\3761\000 \000=\330\000\340=\3305\000' > duomenys.txt && rusiuoti
+  Nepavyko nuskaityti elemento nr. 1 is 1: "???5"
   [1]
