@@ -4,12 +4,29 @@
 # time from TZ. Each package's content is packed again: directories and
 # programs 0755, other files 0644, in name order, owned by root (a ZIP names no
 # owner), every time SOURCE_DATE_EPOCH, in UTC; the .deb by Debian's own
-# dpkg-deb.
+# dpkg-deb, its Installed-Size counted as dpkg counts it, whatever the file
+# system: each file's size in KiB, rounded up, and one for each directory, the
+# root among them. Its control file names the C library built in.
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
   set(tree ${package}.content)
   file(REMOVE_RECURSE ${tree})
   if(package MATCHES "\\.deb$")
     execute_process(COMMAND dpkg-deb --raw-extract ${package} ${tree} COMMAND_ERROR_IS_FATAL ANY)
+    file(GLOB_RECURSE entries LIST_DIRECTORIES true RELATIVE ${tree} ${tree}/*)
+    list(FILTER entries EXCLUDE REGEX "^DEBIAN")
+    set(kib 1)
+    foreach(entry IN LISTS entries)
+      if(IS_DIRECTORY ${tree}/${entry})
+        math(EXPR kib "${kib} + 1")
+      else()
+        file(SIZE ${tree}/${entry} bytes)
+        math(EXPR kib "${kib} + (${bytes} + 1023) / 1024")
+      endif()
+    endforeach()
+    file(READ ${tree}/DEBIAN/control control)
+    string(REGEX REPLACE "Installed-Size: [0-9]+" "Installed-Size: ${kib}\nBuilt-Using: ${CPACK_DEBIAN_BUILT_USING}"
+      control "${control}")
+    file(WRITE ${tree}/DEBIAN/control "${control}")
   else()
     file(MAKE_DIRECTORY ${tree})
     execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${package} WORKING_DIRECTORY ${tree} COMMAND_ERROR_IS_FATAL ANY)

@@ -11,6 +11,43 @@ Its text files end their lines as Windows does, so that any Notepad shows them.
   $ cat rusiuoti-*/*.txt | sed -n '/\r$/!p' | wc -l
   0
 
+Its README is the one for Windows users: plain text in lines of at most 80
+characters, without the sections on Linux and on building, naming the licence
+as it is named here. The licence names that of the runtime built in too.
+  $ cat rusiuoti-*/README.txt | tr -d '\r' > readme
+  $ awk 'length > 80 || /`|\*\*|^#/' readme
+  $ awk '/^[=-]+$/ { print prev } { prev = $0 }' readme
+  rusiuoti
+  Install on Windows
+  Use
+  The data file
+  Messages
+  The pause on Windows
+  Licence
+  $ grep -F LICENSE readme
+  this README as README.txt and the licence as LICENSE.txt.
+  MIT; see LICENSE.txt.
+  $ grep -c -e '^MIT License' -e '^The runtime built into rusiuoti.exe' rusiuoti-*/LICENSE.txt
+  2
+
+Windows shows the package's version under Properties, Details, from the
+program's version resource.
+  $ /usr/bin/python3 - rusiuoti-*/rusiuoti.exe <<'EOF' | sed "s/$(echo rusiuoti-*-win* | cut -d- -f2)/VERSION/"
+  > import pefile, sys
+  > pe = pefile.PE(sys.argv[1])
+  > high, low = pe.VS_FIXEDFILEINFO[0].FileVersionMS, pe.VS_FIXEDFILEINFO[0].FileVersionLS
+  > print(f"File version: {high >> 16}.{high & 0xFFFF}.{low >> 16}.{low & 0xFFFF}")
+  > print(*(f"{key.decode()}: {value.decode()}" for info in pe.FileInfo[0] for table in getattr(info, "StringTable", [])
+  >         for key, value in table.entries.items()), sep="\n")
+  > EOF
+  File version: VERSION.0
+  FileDescription: sort the whole numbers of duomenys.txt with a quicksort
+  FileVersion: VERSION
+  LegalCopyright: Copyright (c) 2026 the rusiuoti authors, MIT licence
+  OriginalFilename: rusiuoti.exe
+  ProductName: rusiuoti
+  ProductVersion: VERSION
+
 The program needs no library of its own beside it: every library it imports
 is one of Windows' own.
   $ objdump -p rusiuoti-*/rusiuoti.exe | sed -n 's/.*DLL Name: //p' > imports && test -s imports
