@@ -67,28 +67,32 @@ bool set_terminal(int when, const termios& settings)
 // process dies, or stops, inside them before coverage can be written, so the
 // terminal test vouches for these lines. GCOVR_EXCL_START
 
+// In the background the terminal is the shell's, and is left alone.
+void give_terminal_back()
+{
+    if (in_foreground()) {
+        set_terminal(TCSANOW, saved);
+    }
+}
+
 // Puts the settings back, then lets the signal end the program as it would
 // have: the handler was reset as it was entered.
 extern "C" void restore_and_end(int signal)
 {
     const int error = errno;
-    if (in_foreground()) {
-        set_terminal(TCSANOW, saved);
-    }
+    give_terminal_back();
     static_cast<void>(raise(signal));
     errno = error;
 }
 
 // Puts the settings back and stops as a job is stopped (the handler was reset
-// as it was entered). A job stopped in the background by the kernel, for
-// touching the terminal there, leaves the terminal alone. Once continued, the
-// main flow makes the terminal raw again.
+// as it was entered), also when the kernel stops it in the background for
+// touching the terminal there. Once continued, the main flow makes the
+// terminal raw again.
 extern "C" void restore_and_stop(int signal)
 {
     const int error = errno;
-    if (in_foreground()) {
-        set_terminal(TCSANOW, saved);
-    }
+    give_terminal_back();
     sigset_t just_this{};
     sigemptyset(&just_this);
     sigaddset(&just_this, signal);
