@@ -39,9 +39,6 @@ void explain(const Verdict& verdict)
 
 int main()
 {
-    // The streams need not share stdio's buffers: nothing here uses stdio, and
-    // going through it costs more than the rest of a run.
-    std::ios::sync_with_stdio(false);
     // Bytes, on every platform: Windows' text mode would end the data at a
     // 0x1A byte inside a UTF-16 character, and fold CR LF in one.
     std::ifstream is("duomenys.txt", std::ios::binary);

@@ -26,210 +26,131 @@ bool pause_console()
 #include <cerrno>
 #include <csignal>
 #include <cstddef>
-#include <ctime>
 #include <iostream>
 #include <poll.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
 namespace {
 
-// For the signal handlers: the terminal's settings before the pause, how a
-// stop is handled, and how many stops there have been.
+// For the signal handler: the terminal's settings before the pause, and
+// whether the terminal is still raw and this program's to give back.
 termios saved{}; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
-struct sigaction stop { }; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
-volatile std::sig_atomic_t stops = 0; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
+volatile std::sig_atomic_t raw = 0; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
-// The signals by which a job is stopped, and those that do not end the program
-// by default or cannot be caught.
-constexpr std::array job_control{SIGTSTP, SIGTTIN, SIGTTOU};
-constexpr std::array not_ending{SIGKILL, SIGSTOP, SIGTSTP, SIGTTIN, SIGTTOU, SIGCONT, SIGCHLD, SIGURG, SIGWINCH};
+// The signals that by default neither end nor stop a program but SIGCONT,
+// which has a handler of its own. SIGKILL and SIGSTOP cannot be caught.
+constexpr std::array not_ending{SIGCHLD, SIGURG, SIGWINCH};
 
-bool is_one_of(const auto& signals, int signal)
+// The shell has taken the terminal back: it is not this program's to change.
+bool in_background()
 {
-    return std::find(signals.begin(), signals.end(), signal) != signals.end();
+    const pid_t owner = tcgetpgrp(STDIN_FILENO);
+    return owner != -1 && owner != getpgrp();
 }
 
-// Whether the terminal is this program's to change, not the shell's.
-bool in_foreground() { return tcgetpgrp(STDIN_FILENO) == getpgrp(); }
+// The process dies, or stops, in the handler before coverage can be written:
+// the terminal test vouches for these lines. GCOVR_EXCL_START
 
-bool set_terminal(int when, const termios& settings)
-{
-    while (tcsetattr(STDIN_FILENO, when, &settings) != 0) {
-        if (errno != EINTR) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// The handlers call only async-signal-safe functions, and keep errno. The
-// process dies, or stops, inside them before coverage can be written, so the
-// terminal test vouches for these lines. GCOVR_EXCL_START
-
-// In the background the terminal is the shell's, and is left alone.
-void give_terminal_back()
-{
-    if (in_foreground()) {
-        set_terminal(TCSANOW, saved);
-    }
-}
-
-// Puts the settings back, then lets the signal end the program as it would
-// have: the handler was reset as it was entered.
-extern "C" void restore_and_end(int signal)
+// Gives the terminal back, in the foreground only, then lets the signal act as
+// it would have (the handler was reset as it was entered). A stop ends the
+// pause: once continued, the terminal may be the shell's.
+extern "C" void give_back(int signal)
 {
     const int error = errno;
-    give_terminal_back();
+    if (raw != 0 && !in_background()) {
+        tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+    }
+    raw = 0;
     static_cast<void>(raise(signal));
     errno = error;
 }
 
-// Puts the settings back and stops as a job is stopped (the handler was reset
-// as it was entered), also when the kernel stops it in the background for
-// touching the terminal there. Once continued, the main flow makes the
-// terminal raw again.
-extern "C" void restore_and_stop(int signal)
-{
-    const int error = errno;
-    give_terminal_back();
-    sigset_t just_this{};
-    sigemptyset(&just_this);
-    sigaddset(&just_this, signal);
-    static_cast<void>(raise(signal));
-    sigprocmask(SIG_UNBLOCK, &just_this, nullptr);
-    sigaction(signal, &stop, nullptr);
-    stops = stops + 1;
-    errno = error;
-}
+// Breaks into the wait when the program is continued, so that it sees where it is.
+extern "C" void wake(int /*signal*/) { }
 
 // GCOVR_EXCL_STOP
 
-// What the wait needs: the terminal's raw settings, and the signal mask with
-// the stop signals let through and with them held back.
-struct Waiting {
-    termios raw;
-    sigset_t open;
-    sigset_t blocked;
-};
-
-// Makes the terminal raw, at first and after each stop. The stop signals get
-// through only here and while waiting for the key: in the background the
-// kernel's SIGTTOU stops the program before the terminal changes, and a stop
-// that comes just after the change, and so undoes it, makes it again.
-bool make_raw(const Waiting& waiting)
-{
-    for (;;) {
-        const std::sig_atomic_t seen = stops;
-        sigprocmask(SIG_SETMASK, &waiting.open, nullptr);
-        const bool done = set_terminal(TCSANOW, waiting.raw);
-        sigprocmask(SIG_SETMASK, &waiting.blocked, nullptr);
-        if (!done || seen == stops) {
-            return done;
-        }
-    }
-}
-
 // Waits for a key, then takes whatever follows it closely, the rest of an
-// arrow's bytes or of a paste that arrives in pieces, until 50 ms pass without
-// input. A stop breaks in as EINTR; any other error, or the end of the input,
-// ends the wait.
-void take_key(const Waiting& waiting)
+// arrow's bytes or of a paste, until 50 ms pass without input. A stop, the
+// background, an error or the end of the input ends the wait too. Whether a
+// key came.
+bool take_key()
 {
-    constexpr timespec quiet{0, 50'000'000};
-    const timespec* limit = nullptr;
-    pollfd key{STDIN_FILENO, POLLIN, 0};
+    constexpr int quiet_ms = 50;
     constexpr std::size_t taken_at_once = 256;
+    int wait_ms = -1;
     std::array<char, taken_at_once> taken{};
-    for (bool first = true; make_raw(waiting); first = false) {
-        if (first) {
-            // The prompt comes only once the terminal is ready for the key.
-            std::cout << "Press any key to continue . . . " << std::flush;
+    while (raw != 0 && !in_background()) {
+        pollfd key{STDIN_FILENO, POLLIN, 0};
+        const int ready = poll(&key, 1, wait_ms);
+        // Only a program left without file descriptors fails otherwise, and it
+        // cannot then write its coverage: the terminal test vouches for it.
+        if (ready < 0 && errno == EINTR) { // GCOVR_EXCL_BR_LINE
+            continue;
         }
-        int ready = 0;
-        while ((ready = ppoll(&key, 1, limit, &waiting.open)) > 0) {
-            if (read(STDIN_FILENO, taken.data(), taken.size()) <= 0) {
-                return;
-            }
-            limit = &quiet;
+        if (ready <= 0 || read(STDIN_FILENO, taken.data(), taken.size()) <= 0) {
+            return ready == 0;
         }
-        // Any error but EINTR ends the wait too. Only a program left without
-        // file descriptors meets one, and it cannot then write its coverage:
-        // the terminal test vouches for that branch.
-        if (ready == 0 || errno != EINTR) { // GCOVR_EXCL_BR_LINE
-            return;
-        }
+        wait_ms = quiet_ms;
     }
+    return false;
 }
 
 } // namespace
 
 bool pause_console()
 {
-    // Only with a terminal on both sides, and the program in its foreground,
-    // is someone there to press a key: scripts, background jobs and programs
-    // started on a terminal that is not theirs must neither wait nor prompt.
-    if (tcgetattr(STDIN_FILENO, &saved) != 0 || isatty(STDOUT_FILENO) == 0 || !in_foreground()) {
+    // Only with one terminal on both sides, and the program in its foreground,
+    // is someone there to see the prompt and press a key. A closed output
+    // stays device 0, which no terminal is.
+    struct stat input { };
+    struct stat output { };
+    fstat(STDIN_FILENO, &input);
+    fstat(STDOUT_FILENO, &output);
+    if (tcgetattr(STDIN_FILENO, &saved) != 0 || input.st_rdev != output.st_rdev ||
+        tcgetpgrp(STDIN_FILENO) != getpgrp()) {
         return true;
     }
-    // One key without Enter, unechoed; Ctrl-C arrives as a key, not a signal,
-    // and Ctrl-S and Ctrl-Q as keys, not flow control. The stop signals wait,
-    // blocked, for the places where the terminal may change hands.
-    Waiting waiting{saved, {}, {}};
-    waiting.raw.c_iflag &= ~static_cast<tcflag_t>(IXON);
-    waiting.raw.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
-    waiting.raw.c_cc[VMIN] = 1;
-    waiting.raw.c_cc[VTIME] = 0;
-    sigset_t before{};
-    sigprocmask(SIG_SETMASK, nullptr, &before);
-    waiting.open = before;
-    waiting.blocked = before;
-    for (const int signal : job_control) {
-        sigaddset(&waiting.blocked, signal);
-        sigdelset(&waiting.open, signal);
-    }
-    sigprocmask(SIG_SETMASK, &waiting.blocked, nullptr);
-
-    // No signal may leave the terminal raw: the handlers are in place before it
-    // changes, and the old actions come back only once it is restored. A
-    // signal that is ignored, or handled already, keeps its action.
-    struct sigaction end { };
-    end.sa_handler = restore_and_end;
-    end.sa_flags = static_cast<int>(SA_RESETHAND);
-    sigfillset(&end.sa_mask);
-    stop = end;
-    stop.sa_handler = restore_and_stop;
-    std::array<struct sigaction, NSIG> old{};
-    sigset_t changed{};
-    sigemptyset(&changed);
+    // Any signal that ends or stops the program gives the terminal back first;
+    // one that is ignored keeps its action.
+    struct sigaction ending { };
+    ending.sa_handler = give_back;
+    ending.sa_flags = static_cast<int>(SA_RESETHAND);
+    sigfillset(&ending.sa_mask);
     for (int signal = 1; signal < NSIG; ++signal) {
-        auto& previous = old.at(static_cast<std::size_t>(signal));
-        const bool stops_job = is_one_of(job_control, signal);
-        if ((stops_job || !is_one_of(not_ending, signal)) && sigaction(signal, nullptr, &previous) == 0 &&
-            previous.sa_handler == SIG_DFL) {
-            sigaction(signal, stops_job ? &stop : &end, nullptr);
-            sigaddset(&changed, signal);
+        struct sigaction old { };
+        if (std::find(not_ending.begin(), not_ending.end(), signal) == not_ending.end() &&
+            sigaction(signal, nullptr, &old) == 0 && old.sa_handler == SIG_DFL) {
+            sigaction(signal, &ending, nullptr);
         }
     }
+    struct sigaction continued { };
+    continued.sa_handler = wake;
+    sigaction(SIGCONT, &continued, nullptr);
 
-    take_key(waiting);
+    // One key without Enter, unechoed: Ctrl-C, Ctrl-Z, Ctrl-\ and Ctrl-S are
+    // keys too. Should the terminal refuse, it is gone: the wait ends at once
+    // and the restore below fails.
+    termios keys = saved;
+    keys.c_iflag &= ~static_cast<tcflag_t>(IXON);
+    keys.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
+    keys.c_cc[VMIN] = 1;
+    raw = 1;
+    tcsetattr(STDIN_FILENO, TCSANOW, &keys);
+    std::cout << "Press any key to continue . . . " << std::flush;
+    const bool key = take_key();
 
-    // A key such as an arrow sends several bytes, a paste many: none of them
-    // may reach the shell. In the background the restore waits for the
-    // program to be brought back.
-    sigprocmask(SIG_SETMASK, &waiting.open, nullptr);
-    const bool restored = set_terminal(TCSAFLUSH, saved);
-    sigset_t all{};
-    sigfillset(&all);
-    sigprocmask(SIG_SETMASK, &all, nullptr);
-    for (int signal = 1; signal < NSIG; ++signal) {
-        if (sigismember(&changed, signal) == 1) {
-            sigaction(signal, &old.at(static_cast<std::size_t>(signal)), nullptr);
-        }
+    // Given back by a stop, or in the background, the terminal is the shell's,
+    // and so is what was typed since. Otherwise what followed the key goes too.
+    if (raw == 0 || in_background()) {
+        return true;
     }
-    sigprocmask(SIG_SETMASK, &before, nullptr);
-    std::cout << std::endl;
-    return restored;
+    if (key) {
+        std::cout << std::endl; // the shell's prompt on a line of its own
+    }
+    return tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved) == 0;
 }
 
 #endif

@@ -1,23 +1,12 @@
 #!/usr/bin/env python3
-# The pause on a pseudo-terminal, as a person at the console meets it.
-#
-# A small shell of the test's own, in a session of its own on the terminal, runs
-# the program as its foreground job, as a job-control shell does. The program
-# pauses only with the terminal on both sides and itself in its foreground:
-# after the report, and after a data error's message. One key, or a paste that
-# arrives in pieces, is taken whole and unechoed and ends the run, nothing of it
-# left for the shell.
-#
-# On Linux the terminal's settings are as they were after the run, after a
-# signal that ends it, and while it is stopped by SIGTSTP, SIGTTIN or SIGTTOU.
-# Continued in the background it touches nothing and reads nothing: the kernel
-# stops it again. Brought back, it waits raw for its key. A terminal that hangs
-# up, or that could not be restored, ends the run with status 1.
-#
-# Under Wine, which makes the terminal the console, the command processor's own
-# pause does the waiting; with output to a file or a pipe, or input from
-# /dev/null, there is neither a prompt nor a wait, and the output is exactly the
-# report.
+# The pause on a pseudo-terminal, as a person and a job-control shell meet it.
+# A small shell of the test's own runs the program as its foreground job, takes
+# each named scenario's steps once the prompt is shown (or the program ends),
+# and compares what they saw: the output, the exit status (negative for the
+# signal that ended the run), the bytes left unread for the shell, and the
+# terminal's settings. Under Wine, which makes the terminal the console, the
+# command processor's pause does the waiting.
+import contextlib
 import fcntl
 import os
 import pty
@@ -33,107 +22,95 @@ ARGUMENTS = [argument for argument in sys.argv[1:] if argument]  # CTest passes 
 INSTRUMENTED = ARGUMENTS[0] == "--instrumented"
 COMMAND = ARGUMENTS[INSTRUMENTED:-1] + [os.path.abspath(ARGUMENTS[-1])]
 WINE = COMMAND[-1].endswith(".exe")
-REPORT = b"elementu kiekis  2\n2 1 \nPradinis masyvas: 2 1 \nSurusiuotas masyvas: 1 2 \n"
-ERROR = b"Nepavyko nuskaityti elemento nr. 2 is 2\n"
+REPORT = b"elementu kiekis  2\r\n2 1 \r\nPradinis masyvas: 2 1 \r\nSurusiuotas masyvas: 1 2 \r\n"
 PROMPT = b"Press any key to continue..." if WINE else b"Press any key to continue . . . "
-SENT = b"<key sent>"
+SENT = b"<typed>"
 
 
 class Job:
     # The program as the shell's job; the shell holds the terminal's other end.
-
-    def __init__(self, pid, leader, terminal, output, before):
-        self.pid, self.leader, self.terminal, self.output, self.before = pid, leader, terminal, output, before
-        self.shown, self.ended = b"", False
+    def __init__(self, pid, leader, terminal, output):
+        self.pid, self.leader, self.terminal, self.output, self.shown = pid, leader, terminal, output, b""
+        self.before = termios.tcgetattr(terminal)
+        self.own = self.before[:3] + [self.before[3] & ~(termios.ICANON | termios.ECHO)]  # a line editor's
 
     def read(self, until=b""):
         # What the program wrote, until `until` and then 0.1 s of quiet.
-        while select.select([self.leader], [], [], 10 if until not in self.shown else 0.1)[0]:
-            self.shown += os.read(self.leader, 4096)
+        while select.select([self.output], [], [], 10 if until not in self.shown else 0.1)[0]:
+            if not (more := os.read(self.output, 4096)):
+                break
+            self.shown += more
         return self.shown
 
-    def type(self, keys):
-        self.shown += SENT
-        os.write(self.leader, keys)
-
-    def wait(self):
-        # The exit status, minus the signal that ended it, or what stopped it.
+    def status(self):
         for _ in range(1000):
             pid, status = os.waitpid(self.pid, os.WNOHANG | os.WUNTRACED)
-            if pid and os.WIFSTOPPED(status):
-                return "stopped by " + signal.Signals(os.WSTOPSIG(status)).name
             if pid:
-                self.ended = True
-                return os.waitstatus_to_exitcode(status)
+                return f"stopped by {signal.Signals(os.WSTOPSIG(status)).name}" if os.WIFSTOPPED(status) \
+                    else os.waitstatus_to_exitcode(status)
             time.sleep(0.01)
         return "did not end"
 
     def settings(self):
-        return "as before" if termios.tcgetattr(self.terminal) == self.before else "changed"
+        now = termios.tcgetattr(self.terminal)
+        return "as before" if now == self.before else "the shell's" if now[:4] == self.own else "raw"
 
-    def unread(self):
-        return int.from_bytes(fcntl.ioctl(self.terminal, termios.FIONREAD, bytes(4)), sys.byteorder)
-
-    def ended_as(self):
-        # How the run ended: its output, status, bytes left unread and settings.
-        status = self.wait()
-        return self.read(), status, self.unread(), self.settings()
+    def ended(self):
+        status = self.status()
+        unread = fcntl.ioctl(self.terminal, termios.FIONREAD, bytes(4)) if self.output == self.leader else None
+        return status, self.read(), unread and int.from_bytes(unread, sys.byteorder), self.settings()
 
 
-def shell(work, leader, terminal, scenario, output, stdin, controlling, ignored):
-    # A shell of the test's own, in a session of its own, runs the job.
-    before = termios.tcgetattr(terminal)
+def shell(leader, terminal, steps, output=None, stdin=None, controlling=True, ignored=None):
+    # A shell of the test's own, the leader of a session of its own, runs the job.
     os.setsid()
     if controlling:
         fcntl.ioctl(terminal, termios.TIOCSCTTY, 0)
     for number in (signal.SIGTTOU, signal.SIGHUP):  # it hands the terminal on, and outlives a hang-up
         signal.signal(number, signal.SIG_IGN)
-    reader, writer = os.pipe() if output == "pipe" else (leader, terminal)
-    if output == "file":
-        writer = os.open(os.path.join(work, "output"), os.O_WRONLY | os.O_CREAT)
-        reader = os.open(os.path.join(work, "output"), os.O_RDONLY)
-    job = os.fork()
-    if job == 0:
+    reader, writer = {"pipe": os.pipe, "other terminal": pty.openpty}.get(output, lambda: (leader, terminal))()
+    if (job := os.fork()) == 0:
         try:
             os.setpgid(0, 0)
             if controlling:
                 os.tcsetpgrp(terminal, os.getpid())
-            for number in (signal.SIGTTOU, signal.SIGHUP, signal.SIGPIPE, signal.SIGXFSZ):  # as shells leave them
+            for number in (signal.SIGTTOU, signal.SIGHUP, signal.SIGPIPE):  # as shells leave them
                 signal.signal(number, signal.SIG_IGN if number == ignored else signal.SIG_DFL)
             resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
-            os.dup2(os.open(os.devnull, os.O_RDONLY) if stdin == "null" else terminal, 0)
-            os.dup2(writer, 1)
-            os.dup2(terminal, 2)
-            os.chdir(work)
+            for fd, to in ((0, os.open(os.devnull, os.O_RDONLY) if stdin else terminal), (1, writer), (2, terminal)):
+                os.dup2(to, fd)
             os.execvp(COMMAND[0], COMMAND)
         finally:
             os._exit(127)  # the program could not be started
-    if output:
-        os.close(writer)
-    # A scenario that hangs fails, and its job ends with it.
     signal.signal(signal.SIGALRM, lambda *_: sys.exit("timed out"))
     signal.alarm(30)
-    running = Job(job, leader, terminal, reader, before)
+    running = Job(job, leader, terminal, reader)
     try:
-        return scenario(running)
+        if steps[0] not in (Job.ended, prompt_shown):
+            running.read(PROMPT)
+        return [seen for step in steps if (seen := step(running)) is not None]
     finally:
-        if not running.ended:
+        with contextlib.suppress(ProcessLookupError):  # a scenario that fails ends its job
             os.killpg(job, signal.SIGKILL)
 
 
-def run(data, scenario, output=None, stdin=None, controlling=True, nonblocking=False, ignored=None):
+def run(steps, data="2 2 1", nonblocking=False, **options):
     # What the scenario saw, the shell running it in a process of its own.
     leader, terminal = pty.openpty()
-    if nonblocking:
+    if nonblocking:  # and with a minimum for raw reads that one key does not meet
         fcntl.fcntl(terminal, fcntl.F_SETFL, fcntl.fcntl(terminal, fcntl.F_GETFL) | os.O_NONBLOCK)
+        settings = termios.tcgetattr(terminal)
+        settings[6][termios.VMIN] = 4
+        termios.tcsetattr(terminal, termios.TCSANOW, settings)
     reader, writer = os.pipe()
     with tempfile.TemporaryDirectory() as work:
+        os.chdir(work)
         if data is not None:
-            with open(os.path.join(work, "duomenys.txt"), "w", encoding="ascii") as file:
+            with open("duomenys.txt", "w", encoding="ascii") as file:
                 file.write(data)
         if os.fork() == 0:
             try:
-                seen = repr(shell(work, leader, terminal, scenario, output, stdin, controlling, ignored))
+                seen = repr(shell(leader, terminal, steps, **options))
             except BaseException as error:  # pylint: disable=broad-except
                 seen = repr(error)
             os.write(writer, seen.encode())
@@ -143,45 +120,34 @@ def run(data, scenario, output=None, stdin=None, controlling=True, nonblocking=F
         with os.fdopen(reader) as seen:
             got = seen.read()
         os.wait()
+        os.chdir("/")
     return got
 
 
-# Steps that the shell takes once the prompt is there; each returns what it saw.
+# The shell's steps; what a step returns is what the scenario saw.
 def press(keys):
-    return lambda job: job.type(keys)
-
-
-def send(number):
-    return lambda job: os.kill(job.pid, number)
-
-
-def stop(number):
-    # Stopped, the shell takes the terminal back, as shells do.
     def step(job):
-        os.kill(job.pid, number)
-        stopped = job.wait()
-        os.tcsetpgrp(job.terminal, os.getpgrp())
-        return stopped, job.settings()
+        job.shown += SENT
+        os.write(job.leader, keys)
     return step
+
+
+def send(*numbers):
+    return lambda job: [os.kill(job.pid, number) for number in numbers] and None
+
+
+def stopped(job):
+    # The shell takes the terminal back, with modes of its own, and a line is typed for it.
+    seen = job.status(), job.settings()
+    os.tcsetpgrp(job.terminal, os.getpgrp())
+    termios.tcsetattr(job.terminal, termios.TCSANOW, job.own + termios.tcgetattr(job.terminal)[4:])
+    os.write(job.leader, b"ls\n")
+    return seen
 
 
 def fg(job):
     os.tcsetpgrp(job.terminal, job.pid)
     os.kill(job.pid, signal.SIGCONT)
-
-
-def raw_again(job):
-    return any(time.sleep(0.01) or job.settings() == "changed" for _ in range(1000))
-
-
-def background(job):
-    # bg, with a line typed for the shell, which echoes it.
-    os.write(job.leader, b"ls\n")
-    job.read(b"ls\r\n")
-    os.kill(job.pid, signal.SIGCONT)
-    seen = job.wait(), job.settings(), job.unread()
-    termios.tcflush(job.terminal, termios.TCIFLUSH)  # the shell takes its line
-    return seen
 
 
 def paste(job):
@@ -191,85 +157,78 @@ def paste(job):
         time.sleep(0.001)
 
 
-def out_of_descriptors(job):
-    resource.prlimit(job.pid, resource.RLIMIT_NOFILE, (0, 0))
-
-
 def hang_up(job):
     os.close(job.leader)
-
-
-def after_prompt(*steps):
-    def scenario(job):
-        job.read(PROMPT)
-        seen = [step(job) for step in steps]
-        return (seen, job.ended_as()) if not job.ended else seen
-    return scenario
-
-
-def written(job):
-    # Output sent to a file or a pipe, and the status.
-    status = job.wait()
-    return os.read(job.output, 4096), status, job.settings()
+    os.kill(job.pid, signal.SIGHUP)  # as a shell passes the hang-up on to its jobs
 
 
 def prompted(job):
-    # Whether the prompt came before the key, and the status.
-    job.read(PROMPT)
-    job.type(b"x")
-    return PROMPT in job.shown.split(SENT)[0], job.wait()
+    # Whether the prompt came before the key.
+    press(b"x")(job)
+    return PROMPT in job.shown.split(SENT)[0], job.status()
 
 
-def unprompted(job):
-    status = job.wait()
+def prompt_shown(job):
+    status = job.status()
     return PROMPT in job.read(), status
 
 
-def on_terminal(text):
-    return text.replace(b"\n", b"\r\n")
+def a_while_later(job):
+    time.sleep(0.2)
+    return job.settings()
 
 
-HUP = signal.SIGHUP
-if WINE:
-    checks = [(("2 2 1", prompted), (True, 0)),
-              (("2 2", prompted), (True, 1)),
-              ((None, unprompted), (False, 1)),
-              (("2 2 1", unprompted, None, "null"), (False, 0)),
-              (("2 2 1", written, "file"), (on_terminal(REPORT), 0, "as before")),
-              (("2 2 1", written, "pipe"), (on_terminal(REPORT), 0, "as before"))]
+KEY = [(0, REPORT + PROMPT + SENT + b"\r\n", 0, "as before")]
+if WINE:  # whose console writes control sequences of its own to the terminal
+    scenarios = {"a key after the report": ([prompted], {}, [(True, 0)]),
+                 "a key after a data error": ([prompted], {"data": "2 2"}, [(True, 1)]),
+                 "no data file": ([prompt_shown], {"data": None}, [(False, 1)]),
+                 "input from /dev/null": ([prompt_shown], {"stdin": "null"}, [(False, 0)]),
+                 "output to a pipe": ([Job.ended], {"output": "pipe"}, [(0, REPORT, None, "as before")])}
 else:
-    WAITED = on_terminal(REPORT) + PROMPT + SENT + b"\r\n"
-    AS_BEFORE = (WAITED, 0, 0, "as before")
-    BACK = [("stopped by SIGTSTP", "as before"), None, True]
-    checks = [(("2 2 1", written, "pipe"), (REPORT, 0, "as before")),
-              (("2 2 1", Job.ended_as, None, "null"), (on_terminal(REPORT), 0, 0, "as before")),
-              (("2 2 1", Job.ended_as, None, None, False), (on_terminal(REPORT), 0, 0, "as before")),
-              ((None, Job.ended_as), (b"Nera pradinio failo", 1, 0, "as before")),
-              (("2 2", after_prompt(press(b"x"))), ([None], (on_terminal(ERROR) + PROMPT + SENT + b"\r\n", 1, 0,
-                                                             "as before"))),
-              (("2 2 1", after_prompt(press(b"x")), None, None, True, True), ([None], AS_BEFORE)),
-              (("2 2 1", after_prompt(send(HUP), press(b"x")), None, None, True, False, HUP), ([None, None], AS_BEFORE)),
-              (("2 2 1", after_prompt(stop(signal.SIGTSTP), fg, raw_again, stop(signal.SIGTTIN), fg, raw_again,
-                                      stop(signal.SIGTTOU), fg, raw_again, press(b"x"))),
-               (BACK + [("stopped by SIGTTIN", "as before"), None, True, ("stopped by SIGTTOU", "as before"), None,
-                        True, None], AS_BEFORE)),
-              (("2 2 1", after_prompt(stop(signal.SIGTSTP), background, fg, raw_again, press(b"x"))),
-               ([("stopped by SIGTSTP", "as before"), ("stopped by SIGTTOU", "as before", 3), None, True, None],
-                (on_terminal(REPORT + PROMPT + b"ls\n") + SENT + b"\r\n", 0, 0, "as before"))),
-              (("2 2 1", after_prompt(paste)), ([None], AS_BEFORE)),
-              (("2 2 1", after_prompt(hang_up, Job.wait), None, None, True, False, HUP), [None, 1]),
-              (("2 2 1", after_prompt(stop(signal.SIGTSTP), hang_up, send(signal.SIGCONT), Job.wait), None, None,
-                True, False, HUP), [("stopped by SIGTSTP", "as before"), None, None, 1])]
+    SIGNALS = {name: signal.Signals["SIG" + name] for name in
+               ("TSTP", "TTIN", "TTOU", "STOP", "CONT", "TERM", "HUP", "INT", "QUIT", "ALRM", "USR1", "WINCH", "CHLD", "URG")}
+    LEFT_TO_THE_SHELL = (0, REPORT + PROMPT, 3, "the shell's")  # its line unread, its modes kept
+    KILLED = (-signal.SIGTERM, REPORT + PROMPT, 3, "the shell's")
+    BG, KILL = send(signal.SIGCONT), send(signal.SIGTERM)
+    scenarios = {
+        "no data file": ([Job.ended], {"data": None}, [(1, b"Nera pradinio failo", 0, "as before")]),
+        "a data error": ([press(b"x"), Job.ended], {"data": "2 2"},
+                         [(1, b"Nepavyko nuskaityti elemento nr. 2 is 2\r\n" + PROMPT + SENT + b"\r\n", 0, "as before")]),
+        "input from /dev/null": ([Job.ended], {"stdin": "null"}, [(0, REPORT, 0, "as before")]),
+        "output to a pipe": ([Job.ended], {"output": "pipe"}, [(0, REPORT.replace(b"\r", b""), None, "as before")]),
+        "output to another terminal": ([Job.ended], {"output": "other terminal"}, [(0, REPORT, None, "as before")]),
+        "started by setsid": ([Job.ended], {"controlling": False}, [(0, REPORT, 0, "as before")]),
+        "a non-blocking terminal": ([press(b"x"), Job.ended], {"nonblocking": True}, KEY),
+        "a paste of 8 KiB in pieces": ([paste, Job.ended], {}, KEY),
+        "SIGSTOP, then bg": ([send(SIGNALS["STOP"]), stopped, BG, Job.ended], {},
+                             [("stopped by SIGSTOP", "raw"), LEFT_TO_THE_SHELL]),
+        "SIGSTOP, then kill %1": ([send(SIGNALS["STOP"]), stopped, KILL, BG, Job.ended], {},
+                                  [("stopped by SIGSTOP", "raw"), KILLED]),
+        "SIGTSTP, then kill %1 and fg": ([send(SIGNALS["TSTP"]), stopped, KILL, fg, Job.ended], {},
+                                         [("stopped by SIGTSTP", "as before"), KILLED]),
+        "SIGTSTP and bg under a parent that ignores SIGTTOU": ([send(SIGNALS["TSTP"]), stopped, BG, Job.ended],
+                                                               {"ignored": signal.SIGTTOU},
+                                                               [("stopped by SIGTSTP", "as before"), LEFT_TO_THE_SHELL]),
+        "a hang-up under a parent that ignores SIGHUP": ([hang_up, Job.status], {"ignored": signal.SIGHUP}, [1]),
+    }
+    for key in (b"x", b"\x03", b"\x1a", b"\x1c", b"\x13", b"\x1b[A"):
+        scenarios[f"the key {key!r}"] = ([press(key), Job.ended], {}, KEY)
+    for name in ("TSTP", "TTIN", "TTOU"):
+        for then, step in (("bg", BG), ("fg", fg)):
+            scenarios[f"SIG{name}, then {then}"] = ([send(SIGNALS[name]), stopped, step, Job.ended], {},
+                                                    [(f"stopped by SIG{name}", "as before"), LEFT_TO_THE_SHELL])
+    for name in ("TERM", "HUP", "INT", "QUIT", "ALRM", "USR1"):
+        scenarios[f"SIG{name}"] = ([send(SIGNALS[name]), Job.ended], {},
+                                   [(-SIGNALS[name], REPORT + PROMPT, 0, "as before")])
+    for name in ("WINCH", "CONT", "CHLD", "URG"):
+        scenarios[f"SIG{name}, then a key"] = ([send(SIGNALS[name]), a_while_later, press(b"x"), Job.ended], {},
+                                               ["raw"] + KEY)
     if not INSTRUMENTED:  # their runtime needs file descriptors to end a run
-        checks.append((("2 2 1", after_prompt(out_of_descriptors, stop(signal.SIGTSTP), fg)),
-                       ([None, ("stopped by SIGTSTP", "as before"), None],
-                        (on_terminal(REPORT) + PROMPT + b"\r\n", 0, 0, "as before"))))
-    for keys in (b"x", b"\x03", b"\x13", b"\x1b[A", b"a paste of forty bytes, no line end in it"):
-        checks.append((("2 2 1", after_prompt(press(keys))), ([None], AS_BEFORE)))
-    for name in ("TERM", "HUP", "INT", "QUIT", "USR1", "USR2", "ALRM", "PIPE", "XCPU", "XFSZ", "VTALRM", "PROF", "IO"):
-        number = getattr(signal, "SIG" + name)
-        checks.append((("2 2 1", after_prompt(send(number))), ([None], (on_terminal(REPORT) + PROMPT, -number, 0,
-                                                                         "as before"))))
-failures = [f"{args}:\n  expected {want!r}\n  got      {got}" for args, want in checks
-            if (got := run(*args)) != repr(want)]
+        scenarios["out of file descriptors"] = (
+            [lambda job: resource.prlimit(job.pid, resource.RLIMIT_NOFILE, (0, 0)) and None, BG, Job.ended], {},
+            [(0, REPORT + PROMPT, 0, "as before")])
+
+failures = [f"{name}:\n  expected {expected!r}\n  got      {got}" for name, (steps, options, expected)
+            in scenarios.items() if (got := run(steps, **options)) != repr(expected)]
 sys.exit("\n".join(failures) or None)

@@ -49,6 +49,12 @@ beyond U+FFFF too, four bytes in UTF-8 and two surrogates in UTF-16.
   Nepavyko nuskaityti elemento nr. 1 is 1: "5?"
   [1]
 
+The two surrogates of a pair are one character also where the file is read in
+two blocks of 4,096 bytes between them.
+  $ { printf '\377\376'; printf '1%2044sx\360\237\230\200' | iconv -f UTF-8 -t UTF-16LE; } > duomenys.txt && rusiuoti
+  Nepavyko nuskaityti elemento nr. 1 is 1: "x?"
+  [1]
+
 Surrogates that make no pair are a character each.
   $ printf '\377\3761\000 \000=\330\000\340=\3305\000' > duomenys.txt && rusiuoti
   Nepavyko nuskaityti elemento nr. 1 is 1: "???5"
