@@ -4,7 +4,11 @@
 set(RUSIUOTI_WINDOWS_CPU i686 CACHE STRING "i686 (the program shipped) or x86_64")
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR ${RUSIUOTI_WINDOWS_CPU})
-set(CMAKE_CXX_COMPILER ${RUSIUOTI_WINDOWS_CPU}-w64-mingw32-g++)
+# The win32-thread flavour where it is installed, whichever the plain name
+# points to: the posix flavour would link winpthreads in.
+find_program(mingw_compiler NAMES ${RUSIUOTI_WINDOWS_CPU}-w64-mingw32-g++-win32 ${RUSIUOTI_WINDOWS_CPU}-w64-mingw32-g++
+  NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+set(CMAKE_CXX_COMPILER ${mingw_compiler})
 set(CMAKE_RC_COMPILER ${RUSIUOTI_WINDOWS_CPU}-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${RUSIUOTI_WINDOWS_CPU}-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
