@@ -25,10 +25,13 @@ as it is named here. The licence names that of the runtime built in too.
   The pause on Windows
   Licence
   $ grep -F LICENSE readme
-  this README as README.txt and the licence as LICENSE.txt.
-  MIT; see LICENSE.txt.
+  this README as "README.txt" and the licence as "LICENSE.txt". The program is
+  MIT; see "LICENSE.txt".
   $ grep -c -e '^MIT License' -e '^The runtime built into rusiuoti.exe' rusiuoti-*/LICENSE.txt
   2
+
+Every library the linker took code from is named in the licence.
+  $ sed -n 's|^/[^ (]*/\(lib[^/ (]*\.a\)(.*|\1|p' "$MAP" | sort -u | while read -r library; do grep -qF "$library" rusiuoti-*/LICENSE.txt || echo "$library"; done
 
 Windows shows the package's version under Properties, Details, from the
 program's version resource.
@@ -41,8 +44,10 @@ program's version resource.
   >         for key, value in table.entries.items()), sep="\n")
   > EOF
   File version: VERSION.0
-  FileDescription: sort the whole numbers of duomenys.txt with a quicksort
+  CompanyName: the rusiuoti authors
+  FileDescription: rusiuoti
   FileVersion: VERSION
+  InternalName: rusiuoti
   LegalCopyright: Copyright (c) 2026 the rusiuoti authors, MIT licence
   OriginalFilename: rusiuoti.exe
   ProductName: rusiuoti
