@@ -86,23 +86,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::string word; tokens.size() <= capacity && words >> word;) {
         tokens.push_back(word);
     }
-    const int expected_count = tokens.empty() ? 0 : whole_int(tokens[0]).value_or(0);
-    Fault expected_fault = Fault::none;
+    // The count, then the elements, or the fault, the element and the word shown.
+    const auto expected_count = tokens.empty() ? std::optional(0) : whole_int(tokens[0]);
+    Fault expected_fault = !expected_count ? Fault::count : *expected_count > capacity ? Fault::too_many : Fault::none;
     int expected_element = 0;
-    std::string expected_word;
-    if (!tokens.empty() && !whole_int(tokens[0])) {
-        expected_fault = Fault::count;
-        expected_word = shown(tokens[0]);
-    } else if (expected_count > capacity) {
-        expected_fault = Fault::too_many;
-    }
+    std::string expected_word = expected_count ? "" : shown(tokens[0]);
     std::vector<int> expected;
-    for (int k = 1; k <= expected_count && expected_fault == Fault::none; ++k) {
+    for (int k = 1; expected_fault == Fault::none && k <= *expected_count; ++k) {
         const auto at = static_cast<std::size_t>(k);
         const auto value = at < tokens.size() ? whole_int(tokens[at]) : std::nullopt;
-        if (value) {
-            expected.push_back(*value);
-        } else {
+        expected.push_back(value.value_or(0));
+        if (!value) {
             expected_fault = Fault::element;
             expected_element = k;
             expected_word = at < tokens.size() ? shown(tokens[at]) : "";
@@ -114,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Elements values{};
     const Verdict verdict = read_data(is, count, values);
     if (verdict.fault != expected_fault || verdict.element != expected_element ||
-        verdict.word.text() != expected_word || count != expected_count) {
+        verdict.word.text() != expected_word || count != expected_count.value_or(0)) {
         std::abort();
     }
     if (verdict.fault == Fault::none) {

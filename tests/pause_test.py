@@ -6,13 +6,14 @@
 # signal that ended the run), the bytes left unread for the shell, and the
 # terminal's settings. Under Wine, which makes the terminal the console, the
 # command processor's pause does the waiting.
-import contextlib
 import fcntl
+import multiprocessing
 import os
 import pty
 import resource
 import select
 import signal
+import subprocess
 import sys
 import tempfile
 import termios
@@ -23,6 +24,7 @@ INSTRUMENTED = ARGUMENTS[0] == "--instrumented"
 COMMAND = ARGUMENTS[INSTRUMENTED:-1] + [os.path.abspath(ARGUMENTS[-1])]
 WINE = COMMAND[-1].endswith(".exe")
 REPORT = b"elementu kiekis  2\r\n2 1 \r\nPradinis masyvas: 2 1 \r\nSurusiuotas masyvas: 1 2 \r\n"
+ERROR = b"Nepavyko nuskaityti elemento nr. 2 is 2\r\n"
 PROMPT = b"Press any key to continue..." if WINE else b"Press any key to continue . . . "
 SENT = b"<typed>"
 
@@ -30,8 +32,8 @@ SENT = b"<typed>"
 class Job:
     # The program as the shell's job; the shell holds the terminal's other end.
     def __init__(self, pid, leader, terminal, output, before):
-        self.pid, self.leader, self.terminal, self.output, self.before, self.shown = \
-            pid, leader, terminal, output, before, b""
+        self.pid, self.leader, self.terminal, self.output, self.before = pid, leader, terminal, output, before
+        self.shown = b""
         self.own = self.before[:3] + [self.before[3] & ~(termios.ICANON | termios.ECHO)]  # a line editor's
 
     def read(self, until=b""):
@@ -55,73 +57,54 @@ class Job:
     def unread(self):
         return int.from_bytes(fcntl.ioctl(self.terminal, termios.FIONREAD, bytes(4)), sys.byteorder)
 
-    def ended(self):
-        status = self.status()
-        return status, self.read(), self.unread() if self.output == self.leader else None, self.settings()
+    def ended(self):  # in this order: the output is all there once the job has ended
+        return self.status(), self.read(), self.unread() if self.output == self.leader else None, self.settings()
 
 
-def shell(leader, terminal, steps, output=None, stdin=None, controlling=True, ignored=None):
-    # A shell of the test's own, the leader of a session of its own, runs the job.
+def shell(steps, data="2 2 1", output=None, stdin=None, controlling=True, ignored=None):
+    # A shell of the test's own, the leader of a session of its own, runs the job in a fresh folder, on a
+    # terminal whose minimum for raw reads is more than one key.
+    leader, terminal = pty.openpty()
     os.setsid()
     if controlling:
         fcntl.ioctl(terminal, termios.TIOCSCTTY, 0)
+    settings = termios.tcgetattr(terminal)
+    settings[6][termios.VMIN] = 4
+    termios.tcsetattr(terminal, termios.TCSANOW, settings)
     for number in (signal.SIGTTOU, signal.SIGHUP):  # it hands the terminal on, and outlives a hang-up
         signal.signal(number, signal.SIG_IGN)
     before = termios.tcgetattr(terminal)
     reader, writer = {"pipe": os.pipe, "other terminal": pty.openpty}.get(output, lambda: (leader, terminal))()
-    if (job := os.fork()) == 0:
-        try:
-            os.setpgid(0, 0)
-            if controlling:
-                os.tcsetpgrp(terminal, os.getpid())
-            for number in (signal.SIGTTOU, signal.SIGHUP, signal.SIGPIPE):  # as shells leave them
-                signal.signal(number, signal.SIG_IGN if number == ignored else signal.SIG_DFL)
-            resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
-            for fd, to in ((0, os.open(os.devnull, os.O_RDONLY) if stdin else terminal), (1, writer), (2, terminal)):
-                os.dup2(to, fd)
-            os.execvp(COMMAND[0], COMMAND)
-        finally:
-            os._exit(127)  # the program could not be started
-    signal.signal(signal.SIGALRM, lambda *_: sys.exit("timed out"))
-    signal.alarm(30)
-    running = Job(job, leader, terminal, reader, before)
-    try:
-        if steps[0] not in (Job.ended, prompt_shown):
-            running.read(PROMPT)
-        return [seen for step in steps if (seen := step(running)) is not None]
-    finally:
-        with contextlib.suppress(ProcessLookupError):  # a scenario that fails ends its job
-            os.killpg(job, signal.SIGKILL)
 
+    def as_a_job():  # in the foreground, with signals as shells leave them
+        if controlling:
+            os.tcsetpgrp(terminal, os.getpid())
+        for number in (signal.SIGTTOU, signal.SIGHUP):
+            signal.signal(number, signal.SIG_IGN if number == ignored else signal.SIG_DFL)
+        resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
 
-def run(steps, data="2 2 1", nonblocking=False, **options):
-    # What the scenario saw, the shell running it in a process of its own.
-    leader, terminal = pty.openpty()
-    if nonblocking:  # and with a minimum for raw reads that one key does not meet
-        fcntl.fcntl(terminal, fcntl.F_SETFL, fcntl.fcntl(terminal, fcntl.F_GETFL) | os.O_NONBLOCK)
-        settings = termios.tcgetattr(terminal)
-        settings[6][termios.VMIN] = 4
-        termios.tcsetattr(terminal, termios.TCSANOW, settings)
-    reader, writer = os.pipe()
     with tempfile.TemporaryDirectory() as work:
-        os.chdir(work)
         if data is not None:
-            with open("duomenys.txt", "w", encoding="ascii") as file:
+            with open(os.path.join(work, "duomenys.txt"), "w", encoding="ascii") as file:
                 file.write(data)
-        if os.fork() == 0:
-            try:
-                seen = repr(shell(leader, terminal, steps, **options))
-            except BaseException as error:  # pylint: disable=broad-except
-                seen = repr(error)
-            os.write(writer, seen.encode())
-            os._exit(0)
-        for fd in (writer, leader, terminal):
-            os.close(fd)
-        with os.fdopen(reader) as seen:
-            got = seen.read()
-        os.wait()
-        os.chdir("/")
-    return got
+        job = subprocess.Popen(COMMAND, stdin=subprocess.DEVNULL if stdin else terminal, stdout=writer,
+                               stderr=terminal, cwd=work, process_group=0, preexec_fn=as_a_job)
+        signal.signal(signal.SIGALRM, lambda *_: sys.exit("timed out"))
+        signal.alarm(30)
+        running = Job(job.pid, leader, terminal, reader, before)
+        if steps[0] not in (Job.ended, prompt_seen):
+            running.read(PROMPT)
+        # A job a scenario leaves waiting ends as its terminal hangs up with the shell.
+        return [seen for step in steps if (seen := step(running)) is not None]
+
+
+def run(name):
+    # What the scenario saw, in a process of its own.
+    steps, _, options = (*scenarios[name], {})[:3]
+    try:
+        return repr(shell(steps, **options))
+    except BaseException as error:  # pylint: disable=broad-except
+        return repr(error)
 
 
 # The shell's steps; what a step returns is what the scenario saw.
@@ -168,64 +151,61 @@ def hang_up(job):
     os.kill(job.pid, signal.SIGHUP)  # as a shell passes the hang-up on to its jobs
 
 
-def prompted(job):
-    # Whether the prompt came before the key.
-    press(b"x")(job)
-    return PROMPT in job.shown.split(SENT)[0], job.status()
+def prompt_seen(job):
+    # How the job ended, and whether its prompt came (before a key, if one was typed).
+    return job.status(), PROMPT in job.read().split(SENT)[0]
 
 
-def prompt_shown(job):
-    status = job.status()
-    return PROMPT in job.read(), status
+def nonblocking(job):
+    fcntl.fcntl(job.terminal, fcntl.F_SETFL, fcntl.fcntl(job.terminal, fcntl.F_GETFL) | os.O_NONBLOCK)
 
 
+# Each scenario: the shell's steps, what they must see, and how the job is started.
 KEY = [(0, REPORT + PROMPT + SENT + b"\r\n", 0, "as before")]
 if WINE:  # whose console writes control sequences of its own to the terminal
-    scenarios = {"a key after the report": ([prompted], {}, [(True, 0)]),
-                 "a key after a data error": ([prompted], {"data": "2 2"}, [(True, 1)]),
-                 "no data file": ([prompt_shown], {"data": None}, [(False, 1)]),
-                 "input from /dev/null": ([prompt_shown], {"stdin": "null"}, [(False, 0)]),
-                 "output to a pipe": ([Job.ended], {"output": "pipe"}, [(0, REPORT, None, "as before")])}
+    scenarios = {"a key after the report": ([press(b"x"), prompt_seen], [(0, True)]),
+                 "a key after a data error": ([press(b"x"), prompt_seen], [(1, True)], {"data": "2 2"}),
+                 "no data file": ([prompt_seen], [(1, False)], {"data": None}),
+                 "input from /dev/null": ([prompt_seen], [(0, False)], {"stdin": "null"}),
+                 "output to a pipe": ([Job.ended], [(0, REPORT, None, "as before")], {"output": "pipe"})}
 else:
-    LEFT_TO_THE_SHELL = (0, REPORT + PROMPT, 3, "the shell's")  # its line unread, its modes kept
-    KILLED = (-signal.SIGTERM, REPORT + PROMPT, 3, "the shell's")
+    WAITING, BG = REPORT + PROMPT, send("CONT")
+    LEFT = (0, WAITING, 3, "the shell's")  # its line unread, its modes kept
+    KILLED = (-signal.SIGTERM, WAITING, 3, "the shell's")
+    STOPPED = {name: (f"stopped by SIG{name}", "raw" if name == "STOP" else "as before")
+               for name in ("TSTP", "TTIN", "TTOU", "STOP")}
     scenarios = {
-        "no data file": ([Job.ended], {"data": None}, [(1, b"Nera pradinio failo", 0, "as before")]),
-        "a data error": ([press(b"x"), Job.ended], {"data": "2 2"},
-                         [(1, b"Nepavyko nuskaityti elemento nr. 2 is 2\r\n" + PROMPT + SENT + b"\r\n", 0, "as before")]),
-        "input from /dev/null": ([Job.ended], {"stdin": "null"}, [(0, REPORT, 0, "as before")]),
-        "output to a pipe": ([Job.ended], {"output": "pipe"}, [(0, REPORT.replace(b"\r", b""), None, "as before")]),
-        "output to another terminal": ([Job.ended], {"output": "other terminal"}, [(0, REPORT, None, "as before")]),
-        "started by setsid": ([Job.ended], {"controlling": False}, [(0, REPORT, 0, "as before")]),
-        "a non-blocking terminal": ([press(b"x"), Job.ended], {"nonblocking": True}, KEY),
-        "a paste of 8 KiB in pieces": ([paste, Job.ended], {}, KEY),
-        "SIGSTOP, then bg": ([send("STOP"), stopped, send("CONT"), Job.ended], {},
-                             [("stopped by SIGSTOP", "raw"), LEFT_TO_THE_SHELL]),
-        "SIGSTOP, then kill %1": ([send("STOP"), stopped, send("TERM", "CONT"), Job.ended], {},
-                                  [("stopped by SIGSTOP", "raw"), KILLED]),
-        "SIGTSTP, then kill %1 and fg": ([send("TSTP"), stopped, send("TERM"), fg, Job.ended], {},
-                                         [("stopped by SIGTSTP", "as before"), KILLED]),
-        "SIGTSTP and bg under a parent that ignores SIGTTOU": ([send("TSTP"), stopped, send("CONT"), Job.ended],
-                                                               {"ignored": signal.SIGTTOU},
-                                                               [("stopped by SIGTSTP", "as before"), LEFT_TO_THE_SHELL]),
-        "a hang-up under a parent that ignores SIGHUP": ([hang_up, Job.status], {"ignored": signal.SIGHUP}, [1]),
+        "no data file": ([Job.ended], [(1, b"Nera pradinio failo", 0, "as before")], {"data": None}),
+        "a data error": ([press(b"x"), Job.ended], [(1, ERROR + PROMPT + SENT + b"\r\n", 0, "as before")],
+                         {"data": "2 2"}),
+        "input from /dev/null": ([Job.ended], [(0, REPORT, 0, "as before")], {"stdin": "null"}),
+        "output to a pipe": ([Job.ended], [(0, REPORT.replace(b"\r", b""), None, "as before")], {"output": "pipe"}),
+        "output to another terminal": ([Job.ended], [(0, REPORT, None, "as before")], {"output": "other terminal"}),
+        "started by setsid": ([Job.ended], [(0, REPORT, 0, "as before")], {"controlling": False}),
+        "a non-blocking terminal": ([nonblocking, press(b"x"), Job.ended], KEY),
+        "a paste of 8 KiB in pieces": ([paste, Job.ended], KEY),
+        "SIGSTOP, then bg": ([send("STOP"), stopped, BG, Job.ended], [STOPPED["STOP"], LEFT]),
+        "SIGSTOP, then kill %1": ([send("STOP"), stopped, send("TERM", "CONT"), Job.ended], [STOPPED["STOP"], KILLED]),
+        "SIGTSTP, kill %1, fg": ([send("TSTP"), stopped, send("TERM"), fg, Job.ended], [STOPPED["TSTP"], KILLED]),
+        "SIGTSTP and bg under a parent that ignores SIGTTOU": ([send("TSTP"), stopped, BG, Job.ended],
+                                                               [STOPPED["TSTP"], LEFT], {"ignored": signal.SIGTTOU}),
+        "a hang-up under a parent that ignores SIGHUP": ([hang_up, Job.status], [1], {"ignored": signal.SIGHUP}),
     }
     for key in (b"x", b"\x03", b"\x1a", b"\x1c", b"\x13", b"\x1b[A"):
-        scenarios[f"the key {key!r}"] = ([press(key), Job.ended], {}, KEY)
+        scenarios[f"the key {key!r}"] = ([press(key), Job.ended], KEY)
     for name in ("TSTP", "TTIN", "TTOU"):
-        for then, step in (("bg", send("CONT")), ("fg", fg)):
-            scenarios[f"SIG{name}, then {then}"] = ([send(name), stopped, step, Job.ended], {},
-                                                    [(f"stopped by SIG{name}", "as before"), LEFT_TO_THE_SHELL])
+        scenarios[f"SIG{name}, then bg"] = ([send(name), stopped, BG, Job.ended], [STOPPED[name], LEFT])
+        scenarios[f"SIG{name}, then fg"] = ([send(name), stopped, fg, Job.ended], [STOPPED[name], LEFT])
     for name in ("TERM", "HUP", "INT", "QUIT", "ALRM", "USR1"):
-        scenarios[f"SIG{name}"] = ([send(name), Job.ended], {},
-                                   [(-signal.Signals["SIG" + name], REPORT + PROMPT, 0, "as before")])
+        scenarios[f"SIG{name}"] = ([send(name), Job.ended], [(-signal.Signals["SIG" + name], WAITING, 0, "as before")])
     for name in ("WINCH", "CONT", "CHLD", "URG"):
-        scenarios[f"SIG{name}, then a key"] = ([send(name), Job.settings, press(b"x"), Job.ended], {}, ["raw"] + KEY)
+        scenarios[f"SIG{name}, then a key"] = ([send(name), Job.settings, press(b"x"), Job.ended], ["raw"] + KEY)
     if not INSTRUMENTED:  # their runtime needs file descriptors to end a run
         scenarios["out of file descriptors"] = (
-            [lambda job: resource.prlimit(job.pid, resource.RLIMIT_NOFILE, (0, 0)) and None, send("CONT"), Job.ended],
-            {}, [(0, REPORT + PROMPT, 0, "as before")])
+            [lambda job: resource.prlimit(job.pid, resource.RLIMIT_NOFILE, (0, 0)) and None, BG, Job.ended],
+            [(0, WAITING, 0, "as before")])
 
-failures = [f"{name}:\n  expected {expected!r}\n  got      {got}" for name, (steps, options, expected)
-            in scenarios.items() if (got := run(steps, **options)) != repr(expected)]
+with multiprocessing.get_context("fork").Pool(1, maxtasksperchild=1) as pool:
+    failures = [f"{name}:\n  expected {scenario[1]!r}\n  got      {got}" for (name, scenario), got
+                in zip(scenarios.items(), pool.map(run, scenarios, chunksize=1)) if got != repr(scenario[1])]
 sys.exit("\n".join(failures) or None)

@@ -7,10 +7,8 @@ strictly in Debian's format, that names its own licence alone.
   $ dpkg-deb -x "$deb" root && readelf -S root/usr/bin/rusiuoti | grep -c symtab
   0
   [1]
-  $ /usr/bin/python3 -c '
-  > import debian.copyright, sys
-  > print(*(paragraph.license.synopsis for paragraph in debian.copyright.Copyright(sys.stdin, strict=True).all_license_paragraphs()))
-  > ' < root/usr/share/doc/rusiuoti/copyright
+  $ licences() { /usr/bin/python3 -c 'import debian.copyright as dep5, sys; print(*sorted(p.license.synopsis for p in dep5.Copyright(sys.stdin, strict=True).all_license_paragraphs()), sep="\n")'; }
+  $ licences < root/usr/share/doc/rusiuoti/copyright
   Expat
   $ grep -ci static root/usr/share/doc/rusiuoti/copyright
   0

@@ -44,9 +44,8 @@ copyright file, strictly in Debian's format, their licences.
   $ [ "$(dpkg-deb --field "$deb" Static-Built-Using)" = "$(source_of libstdc++.a)" ] && dpkg-deb --field "$deb" Static-Built-Using
   gcc-* (= *) (glob)
   $ ! dpkg-deb --field "$deb" Depends | grep .
-  $ dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/rusiuoti/copyright | /usr/bin/python3 -c '
-  > import debian.copyright, sys
-  > print(*sorted(paragraph.license.synopsis for paragraph in debian.copyright.Copyright(sys.stdin, strict=True).all_license_paragraphs()), sep="\n")'
+  $ licences() { /usr/bin/python3 -c 'import debian.copyright as dep5, sys; print(*sorted(p.license.synopsis for p in dep5.Copyright(sys.stdin, strict=True).all_license_paragraphs()), sep="\n")'; }
+  $ dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/rusiuoti/copyright | licences
   Expat
   GPL-3+ with GCC-exception-3.1 exception
   LGPL-2.1+
