@@ -76,10 +76,10 @@ def shell(steps, data="2 2 1", output=None, stdin=None, controlling=True, ignore
     before = termios.tcgetattr(terminal)
     reader, writer = {"pipe": os.pipe, "other terminal": pty.openpty}.get(output, lambda: (leader, terminal))()
 
-    def as_a_job():  # in the foreground, with signals as shells leave them
+    def as_a_job():  # in the foreground, with signals as shells leave them, whoever started the test
         if controlling:
             os.tcsetpgrp(terminal, os.getpid())
-        for number in (signal.SIGTTOU, signal.SIGHUP):
+        for number in (signal.SIGTTOU, signal.SIGHUP, signal.SIGINT, signal.SIGQUIT):
             signal.signal(number, signal.SIG_IGN if number == ignored else signal.SIG_DFL)
         resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
 
