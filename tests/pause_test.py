@@ -38,7 +38,7 @@ class Job:
 
     def read(self, until=b""):
         # What the program wrote, until `until` and then 0.1 s of quiet.
-        while select.select([self.output], [], [], 10 if until not in self.shown else 0.1)[0]:
+        while select.select([self.output], [], [], 20 if until not in self.shown else 0.1)[0]:
             if not (more := os.read(self.output, 4096)):
                 break
             self.shown += more
@@ -90,7 +90,7 @@ def shell(steps, data="2 2 1", output=None, stdin=None, controlling=True, ignore
         job = subprocess.Popen(COMMAND, stdin=subprocess.DEVNULL if stdin else terminal, stdout=writer,
                                stderr=terminal, cwd=work, process_group=0, preexec_fn=as_a_job)
         signal.signal(signal.SIGALRM, lambda *_: sys.exit("timed out"))
-        signal.alarm(30)
+        signal.alarm(40)
         running = Job(job.pid, leader, terminal, reader, before)
         if steps[0] not in (Job.ended, prompt_seen):
             running.read(PROMPT)
