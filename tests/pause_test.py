@@ -68,12 +68,11 @@ def shell(steps, data="2 2 1", output=None, stdin=None, controlling=True, ignore
     os.setsid()
     if controlling:
         fcntl.ioctl(terminal, termios.TIOCSCTTY, 0)
-    settings = termios.tcgetattr(terminal)
-    settings[6][termios.VMIN] = 4
-    termios.tcsetattr(terminal, termios.TCSANOW, settings)
+    before = termios.tcgetattr(terminal)
+    before[6][termios.VMIN] = b"\x04"
+    termios.tcsetattr(terminal, termios.TCSANOW, before)
     for number in (signal.SIGTTOU, signal.SIGHUP):  # it hands the terminal on, and outlives a hang-up
         signal.signal(number, signal.SIG_IGN)
-    before = termios.tcgetattr(terminal)
     reader, writer = {"pipe": os.pipe, "other terminal": pty.openpty}.get(output, lambda: (leader, terminal))()
 
     def as_a_job():  # in the foreground, with signals as shells leave them, whoever started the test
@@ -82,6 +81,7 @@ def shell(steps, data="2 2 1", output=None, stdin=None, controlling=True, ignore
         for number in (signal.SIGTTOU, signal.SIGHUP, signal.SIGINT, signal.SIGQUIT):
             signal.signal(number, signal.SIG_IGN if number == ignored else signal.SIG_DFL)
         resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
+        resource.setrlimit(resource.RLIMIT_CPU, (10, 10))  # a job that spins does not outlive a failed scenario
 
     with tempfile.TemporaryDirectory() as work:
         if data is not None:
