@@ -34,55 +34,52 @@ bool pause_console()
 
 namespace {
 
-// For the signal handler: the terminal's settings before the pause, and
-// whether the terminal is still raw and this program's to give back.
+// For the signal handler: the terminal's settings before the pause, and the
+// pause's own, as the terminal holds them.
 termios saved{}; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
-volatile std::sig_atomic_t raw = 0; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
+termios keys{}; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
-// The signals that by default neither end nor stop a program but SIGCONT,
-// which has a handler of its own. SIGKILL and SIGSTOP cannot be caught.
-constexpr std::array not_ending{SIGCHLD, SIGURG, SIGWINCH};
-
-// The shell has taken the terminal back: it is not this program's to change.
-bool in_background()
+// Whether a shell has taken the terminal back: it then holds settings other
+// than the pause's, as a shell puts its own on after a stop. A closed
+// terminal, whose settings cannot be read, has not been.
+bool taken_back()
 {
-    const pid_t owner = tcgetpgrp(STDIN_FILENO);
-    return owner != -1 && owner != getpgrp();
+    termios now{};
+    return tcgetattr(STDIN_FILENO, &now) == 0 &&
+        (now.c_iflag != keys.c_iflag || now.c_oflag != keys.c_oflag || now.c_cflag != keys.c_cflag ||
+            now.c_lflag != keys.c_lflag || !std::ranges::equal(now.c_cc, keys.c_cc));
 }
 
-// The process dies, or stops, in the handler before coverage can be written:
-// the terminal test vouches for these lines. GCOVR_EXCL_START
-
-// Gives the terminal back, in the foreground only, then lets the signal act as
-// it would have (the handler was reset as it was entered). A stop ends the
-// pause: once continued, the terminal may be the shell's.
+// Gives back a terminal that still holds the pause's settings, from the
+// background too (the handler blocks every signal, SIGTTOU among them, which
+// lets the call through), then lets the signal act as it would have (the
+// handler was reset as it was entered). A process that a signal ends here
+// writes no coverage, so the branch for a terminal not the pause's is not
+// counted: the terminal test vouches for it.
 extern "C" void give_back(int signal)
 {
     const int error = errno;
-    if (raw != 0 && !in_background()) {
+    if (!taken_back()) { // GCOVR_EXCL_BR_LINE
         tcsetattr(STDIN_FILENO, TCSANOW, &saved);
     }
-    raw = 0;
     static_cast<void>(raise(signal));
     errno = error;
 }
 
-// Breaks into the wait when the program is continued, so that it sees where it is.
+// Only breaks into the wait.
 extern "C" void wake(int /*signal*/) { }
 
-// GCOVR_EXCL_STOP
-
 // Waits for a key, then takes whatever follows it closely, the rest of an
-// arrow's bytes or of a paste, until 50 ms pass without input. A stop, the
-// background, an error or the end of the input ends the wait too. Whether a
-// key came.
+// arrow's bytes or of a paste, until 50 ms pass without input. The wait lasts
+// while the program is in the terminal's foreground and the terminal holds the
+// pause's settings; an error or the end of the input ends it too. Whether a key came.
 bool take_key()
 {
     constexpr int quiet_ms = 50;
     constexpr std::size_t taken_at_once = 256;
     int wait_ms = -1;
     std::array<char, taken_at_once> taken{};
-    while (raw != 0 && !in_background()) {
+    while (tcgetpgrp(STDIN_FILENO) == getpgrp() && !taken_back()) {
         pollfd key{STDIN_FILENO, POLLIN, 0};
         const int ready = poll(&key, 1, wait_ms);
         // Only a program left without file descriptors fails otherwise, and it
@@ -114,43 +111,45 @@ bool pause_console()
         return true;
     }
     // Any signal that ends or stops the program gives the terminal back first;
-    // one that is ignored keeps its action.
+    // one that is ignored keeps its action. SIGCHLD, SIGURG and SIGWINCH by
+    // default do neither; SIGKILL and SIGSTOP cannot be caught. SIGCONT breaks
+    // into the wait (poll is never restarted), so that the program sees where
+    // it is once continued.
     struct sigaction ending { };
     ending.sa_handler = give_back;
     ending.sa_flags = static_cast<int>(SA_RESETHAND);
     sigfillset(&ending.sa_mask);
     for (int signal = 1; signal < NSIG; ++signal) {
         struct sigaction old { };
-        if (std::find(not_ending.begin(), not_ending.end(), signal) == not_ending.end() &&
-            sigaction(signal, nullptr, &old) == 0 && old.sa_handler == SIG_DFL) {
+        if (signal != SIGCHLD && signal != SIGURG && signal != SIGWINCH && sigaction(signal, nullptr, &old) == 0 &&
+            old.sa_handler == SIG_DFL) {
             sigaction(signal, &ending, nullptr);
         }
     }
-    struct sigaction continued { };
-    continued.sa_handler = wake;
-    sigaction(SIGCONT, &continued, nullptr);
+    static_cast<void>(std::signal(SIGCONT, wake));
 
     // One key without Enter, unechoed: Ctrl-C, Ctrl-Z, Ctrl-\ and Ctrl-S are
-    // keys too. Should the terminal refuse, it is gone: the wait ends at once
-    // and the restore below fails.
-    termios keys = saved;
+    // keys too. Read back, as a driver may keep some settings of its own.
+    keys = saved;
     keys.c_iflag &= ~static_cast<tcflag_t>(IXON);
     keys.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
     keys.c_cc[VMIN] = 1;
-    raw = 1;
     tcsetattr(STDIN_FILENO, TCSANOW, &keys);
+    tcgetattr(STDIN_FILENO, &keys);
     std::cout << "Press any key to continue . . . " << std::flush;
     const bool key = take_key();
-
-    // Given back by a stop, or in the background, the terminal is the shell's,
-    // and so is what was typed since. Otherwise what followed the key goes too.
-    if (raw == 0 || in_background()) {
-        return true;
-    }
     if (key) {
         std::cout << std::endl; // the shell's prompt on a line of its own
     }
-    return tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved) == 0;
+
+    // A terminal the shell has taken back is left to it, and so is what was
+    // typed since. Any other is given back, from the background too, where an
+    // ignored SIGTTOU lets the call through; only what followed a key goes.
+    if (taken_back()) {
+        return true;
+    }
+    static_cast<void>(std::signal(SIGTTOU, SIG_IGN));
+    return tcsetattr(STDIN_FILENO, key ? TCSAFLUSH : TCSANOW, &saved) == 0;
 }
 
 #endif

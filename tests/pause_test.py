@@ -123,15 +123,19 @@ def send(*names):
     return step
 
 
-def stopped(job):
-    # The shell takes the terminal back, with modes of its own, and a line is typed for it.
-    seen = job.status(), job.settings()
-    os.tcsetpgrp(job.terminal, os.getpgrp())
-    termios.tcsetattr(job.terminal, termios.TCSANOW, job.own + termios.tcgetattr(job.terminal)[4:])
-    os.write(job.leader, b"ls\n")
-    while job.unread() < 3:  # until the terminal has taken it in
-        time.sleep(0.01)
-    return seen
+def stopped(modes=lambda job: job.own + termios.tcgetattr(job.terminal)[4:], line=b"ls\n"):
+    # The shell takes the terminal back, puts modes of its own on it (a line editor's, by default; with None it
+    # leaves the job's, as dash does), and a line is typed for it.
+    def step(job):
+        seen = job.status(), job.settings()
+        os.tcsetpgrp(job.terminal, os.getpgrp())
+        if modes:
+            termios.tcsetattr(job.terminal, termios.TCSANOW, modes(job))
+        os.write(job.leader, line)
+        while job.unread() < len(line):  # until the terminal has taken it in
+            time.sleep(0.01)
+        return seen
+    return step
 
 
 def fg(job):
@@ -184,18 +188,25 @@ else:
         "started by setsid": ([Job.ended], [(0, REPORT, 0, "as before")], {"controlling": False}),
         "a non-blocking terminal": ([nonblocking, press(b"x"), Job.ended], KEY),
         "a paste of 8 KiB in pieces": ([paste, Job.ended], KEY),
-        "SIGSTOP, then bg": ([send("STOP"), stopped, BG, Job.ended], [STOPPED["STOP"], LEFT]),
-        "SIGSTOP, then kill %1": ([send("STOP"), stopped, send("TERM", "CONT"), Job.ended], [STOPPED["STOP"], KILLED]),
-        "SIGTSTP, kill %1, fg": ([send("TSTP"), stopped, send("TERM"), fg, Job.ended], [STOPPED["TSTP"], KILLED]),
-        "SIGTSTP and bg under a parent that ignores SIGTTOU": ([send("TSTP"), stopped, BG, Job.ended],
+        "SIGSTOP, then bg": ([send("STOP"), stopped(), BG, Job.ended], [STOPPED["STOP"], LEFT]),
+        "SIGSTOP, then fg, the shell's settings put back, as bash does": (
+            [send("STOP"), stopped(lambda job: job.before), fg, Job.ended],
+            [STOPPED["STOP"], (0, WAITING + b"ls\r\n", 3, "as before")]),
+        "SIGSTOP, then bg, the terminal left as the job had it, as dash does": (
+            [send("STOP"), stopped(None), BG, Job.ended], [STOPPED["STOP"], (0, WAITING, 3, "as before")]),
+        "SIGSTOP, then fg, the terminal left as the job had it, then a key": (
+            [send("STOP"), stopped(None, b""), fg, press(b"x"), Job.ended], [STOPPED["STOP"]] + KEY),
+        "SIGSTOP, then kill %1": ([send("STOP"), stopped(), send("TERM", "CONT"), Job.ended], [STOPPED["STOP"], KILLED]),
+        "SIGTSTP, kill %1, fg": ([send("TSTP"), stopped(), send("TERM"), fg, Job.ended], [STOPPED["TSTP"], KILLED]),
+        "SIGTSTP and bg under a parent that ignores SIGTTOU": ([send("TSTP"), stopped(), BG, Job.ended],
                                                                [STOPPED["TSTP"], LEFT], {"ignored": signal.SIGTTOU}),
         "a hang-up under a parent that ignores SIGHUP": ([hang_up, Job.status], [1], {"ignored": signal.SIGHUP}),
     }
     for key in (b"x", b"\x03", b"\x1a", b"\x1c", b"\x13", b"\x1b[A"):
         scenarios[f"the key {key!r}"] = ([press(key), Job.ended], KEY)
     for name in ("TSTP", "TTIN", "TTOU"):
-        scenarios[f"SIG{name}, then bg"] = ([send(name), stopped, BG, Job.ended], [STOPPED[name], LEFT])
-        scenarios[f"SIG{name}, then fg"] = ([send(name), stopped, fg, Job.ended], [STOPPED[name], LEFT])
+        scenarios[f"SIG{name}, then bg"] = ([send(name), stopped(), BG, Job.ended], [STOPPED[name], LEFT])
+        scenarios[f"SIG{name}, then fg"] = ([send(name), stopped(), fg, Job.ended], [STOPPED[name], LEFT])
     for name in ("TERM", "HUP", "INT", "QUIT", "ALRM", "USR1"):
         scenarios[f"SIG{name}"] = ([send(name), Job.ended], [(-signal.Signals["SIG" + name], WAITING, 0, "as before")])
     for name in ("WINCH", "CONT", "CHLD", "URG"):
