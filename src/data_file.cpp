@@ -130,7 +130,7 @@ private:
     static constexpr unsigned low_surrogates = 0xDC00;
     static constexpr unsigned surrogates_end = 0xE000;
     static constexpr char not_ascii = '?';
-    static constexpr std::size_t block_size = 4096; // even: no UTF-16 pair is split
+    static constexpr std::size_t block_size = 4096; // even: no UTF-16 unit is split
     std::istream& file_;
     Encoding encoding_ = Encoding::single_byte;
     std::array<char, block_size> block_{};

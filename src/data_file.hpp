@@ -62,6 +62,7 @@ struct Verdict {
 // Reads the element count and that many elements from a data file opened in
 // binary mode: ASCII, UTF-8 or, behind its byte-order mark, UTF-16. Each must
 // be a whole integer token; a Ctrl-Z character ends the data. Nothing after the
-// last element's token is looked at. A file that is not open, or whose reading
-// fails anywhere, is an unreadable file.
+// last token needed (the last element's, the count's when no element is read,
+// or the first that is no integer) is looked at. A file that is not open, or
+// whose reading fails before that token has ended, is an unreadable file.
 Verdict read_data(std::istream& is, int& count, Elements& values);

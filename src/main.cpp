@@ -42,13 +42,14 @@ int main()
     // Bytes, on every platform: Windows' text mode would end the data at a
     // 0x1A byte inside a UTF-16 character, and fold CR LF in one.
     std::ifstream is("duomenys.txt", std::ios::binary);
-    // The whole input is checked before the report starts, so a bad file
-    // gives its message alone; the pause keeps it on screen.
+    // The input is checked, as far as its last element, before the report
+    // starts, so a bad file gives its message alone; the pause keeps it on
+    // screen.
     Elements masyvas1{};
     const Verdict verdict = read_data(is, kiekis, masyvas1);
     explain(verdict);
     if (verdict.fault == Fault::unreadable_file) {
-        return 1; // nothing to keep on screen but that
+        return 1; // at once, without a pause, as ever
     }
     if (verdict.fault == Fault::none) {
         std::cout << "elementu kiekis  " << kiekis << std::endl;
