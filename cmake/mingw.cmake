@@ -6,15 +6,9 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR ${RUSIUOTI_WINDOWS_CPU})
 # The win32-thread flavour where it is installed, whichever the plain name
 # points to: the posix flavour would link winpthreads in.
-find_program(mingw_compiler NAMES ${RUSIUOTI_WINDOWS_CPU}-w64-mingw32-g++-win32 ${RUSIUOTI_WINDOWS_CPU}-w64-mingw32-g++
-  NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+find_program(mingw_compiler NAMES ${RUSIUOTI_WINDOWS_CPU}-w64-mingw32-g++-win32 ${RUSIUOTI_WINDOWS_CPU}-w64-mingw32-g++ REQUIRED)
 set(CMAKE_CXX_COMPILER ${mingw_compiler})
 set(CMAKE_RC_COMPILER ${RUSIUOTI_WINDOWS_CPU}-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${RUSIUOTI_WINDOWS_CPU}-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Wine keeps its prefix in the build directory and needs no display; the
 # overrides stop it offering to install Mono and Gecko. Its messages, the

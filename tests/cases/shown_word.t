@@ -1,7 +1,8 @@
 A message shows the word it could not read: printable ASCII as itself, any
 other character as one '?'; its first 20 characters, then "...". In a file of
 single bytes a whole UTF-8 sequence is one character, and each byte of a
-sequence cut short, or any other byte, one of its own.
+sequence cut short, or any other byte, one of its own (0xC0, 0xC1 and 0xF5
+onwards lead no sequence).
   $ printf '2 1 \001x\377\t9' > duomenys.txt && rusiuoti
   Nepavyko nuskaityti elemento nr. 2 is 2: "?x?"
   [1]
@@ -19,6 +20,9 @@ sequence cut short, or any other byte, one of its own.
   [1]
   $ printf '1 \342\210\2225' > duomenys.txt && rusiuoti
   Nepavyko nuskaityti elemento nr. 1 is 1: "?5"
+  [1]
+  $ printf '1 5\300\200\365\200\200\200' > duomenys.txt && rusiuoti
+  Nepavyko nuskaityti elemento nr. 1 is 1: "5??????"
   [1]
   $ printf '1 \304\205\304\205\304\205\304\205\304\205\304\205\304\205\304\205\304\205\304\205\304\205\304\205\304\205\304\205\304\205\304\205\304\205\304\205\304\205\304\205\304\205' > duomenys.txt && rusiuoti
   Nepavyko nuskaityti elemento nr. 1 is 1: "????????????????????..."

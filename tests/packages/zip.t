@@ -16,14 +16,8 @@ characters, without the sections on Linux and on building, naming the licence
 as it is named here. The licence names that of the runtime built in too.
   $ cat rusiuoti-*/README.txt | tr -d '\r' > readme
   $ awk 'length > 80 || /`|\*\*|^#/' readme
-  $ awk '/^[=-]+$/ { print prev } { prev = $0 }' readme
-  rusiuoti
-  Install on Windows
-  Use
-  The data file
-  Messages
-  The pause on Windows
-  Licence
+  $ awk '/^[=-]+$/ { print prev } { prev = $0 }' readme | grep -c -e Windows -e Linux -e Build
+  2
   $ grep -F LICENSE readme
   this README as "README.txt" and the licence as "LICENSE.txt". The program is
   MIT; see "LICENSE.txt".
@@ -35,23 +29,15 @@ Every library the linker took code from is named in the licence.
 
 Windows shows the package's version under Properties, Details, from the
 program's version resource.
-  $ /usr/bin/python3 - rusiuoti-*/rusiuoti.exe <<'EOF' | sed "s/$(echo rusiuoti-*-win* | cut -d- -f2)/VERSION/"
+  $ /usr/bin/python3 - rusiuoti-*/rusiuoti.exe <<'EOF' | sed "s/$(echo rusiuoti-*-win* | cut -d- -f2)/VERSION/g"
   > import pefile, sys
   > pe = pefile.PE(sys.argv[1])
   > high, low = pe.VS_FIXEDFILEINFO[0].FileVersionMS, pe.VS_FIXEDFILEINFO[0].FileVersionLS
-  > print(f"File version: {high >> 16}.{high & 0xFFFF}.{low >> 16}.{low & 0xFFFF}")
-  > print(*(f"{key.decode()}: {value.decode()}" for info in pe.FileInfo[0] for table in getattr(info, "StringTable", [])
-  >         for key, value in table.entries.items()), sep="\n")
+  > strings = {key: value for info in pe.FileInfo[0] for table in getattr(info, "StringTable", [])
+  >            for key, value in table.entries.items()}
+  > print(f"{high >> 16}.{high & 0xFFFF}.{low >> 16}.{low & 0xFFFF}", strings[b"ProductVersion"].decode())
   > EOF
-  File version: VERSION.0
-  CompanyName: the rusiuoti authors
-  FileDescription: rusiuoti
-  FileVersion: VERSION
-  InternalName: rusiuoti
-  LegalCopyright: Copyright (c) 2026 the rusiuoti authors, MIT licence
-  OriginalFilename: rusiuoti.exe
-  ProductName: rusiuoti
-  ProductVersion: VERSION
+  VERSION.0 VERSION
 
 The program needs no library of its own beside it: every library it imports
 is one of Windows' own.
