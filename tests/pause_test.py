@@ -197,9 +197,6 @@ else:
         "SIGSTOP, then fg, the terminal left as the job had it, then a key": (
             [send("STOP"), stopped(None, b""), fg, press(b"x"), Job.ended], [STOPPED["STOP"]] + KEY),
         "SIGSTOP, then kill %1": ([send("STOP"), stopped(), send("TERM", "CONT"), Job.ended], [STOPPED["STOP"], KILLED]),
-        "SIGTSTP, kill %1, fg": ([send("TSTP"), stopped(), send("TERM"), fg, Job.ended], [STOPPED["TSTP"], KILLED]),
-        "SIGTSTP and bg under a parent that ignores SIGTTOU": ([send("TSTP"), stopped(), BG, Job.ended],
-                                                               [STOPPED["TSTP"], LEFT], {"ignored": signal.SIGTTOU}),
         "a hang-up under a parent that ignores SIGHUP": ([hang_up, Job.status], [1], {"ignored": signal.SIGHUP}),
     }
     for key in (b"x", b"\x03", b"\x1a", b"\x1c", b"\x13", b"\x1b[A"):
