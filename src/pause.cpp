@@ -21,7 +21,6 @@ bool pause_console()
 
 #else
 
-#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -30,12 +29,14 @@ bool pause_console()
 #include <poll.h>
 #include <sys/stat.h>
 #include <termios.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
 
 // For the signal handler: the terminal's settings before the pause, and the
-// pause's own, as the terminal holds them.
+// pause's own, as the terminal holds them (all zero, which no terminal holds,
+// until the pause sets them).
 termios saved{}; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 termios keys{}; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
@@ -46,8 +47,8 @@ bool taken_back()
 {
     termios now{};
     return tcgetattr(STDIN_FILENO, &now) == 0 &&
-        (now.c_iflag != keys.c_iflag || now.c_oflag != keys.c_oflag || now.c_cflag != keys.c_cflag ||
-            now.c_lflag != keys.c_lflag || !std::ranges::equal(now.c_cc, keys.c_cc));
+        std::tuple{now.c_iflag, now.c_oflag, now.c_cflag, now.c_lflag, std::to_array(now.c_cc)} !=
+        std::tuple{keys.c_iflag, keys.c_oflag, keys.c_cflag, keys.c_lflag, std::to_array(keys.c_cc)};
 }
 
 // Gives back a terminal that still holds the pause's settings, from the
