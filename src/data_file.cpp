@@ -168,7 +168,7 @@ Token next_token(Text& text)
         token.word.add(character);
         if (character >= '0' && character <= '9') {
             has_digits = true;
-            magnitude = std::min(magnitude * base + (character - '0'), too_large);
+            magnitude = std::min((magnitude * base) + (character - '0'), too_large);
         } else if (first && (character == '+' || character == '-')) {
             negative = character == '-';
         } else {

@@ -103,8 +103,8 @@ bool pause_console()
     // Only with one terminal on both sides, and the program in its foreground,
     // is someone there to see the prompt and press a key. A closed output
     // stays device 0, which no terminal is.
-    struct stat input { };
-    struct stat output { };
+    struct stat input = {};
+    struct stat output = {};
     fstat(STDIN_FILENO, &input);
     fstat(STDOUT_FILENO, &output);
     if (tcgetattr(STDIN_FILENO, &saved) != 0 || input.st_rdev != output.st_rdev ||
@@ -116,12 +116,12 @@ bool pause_console()
     // default do neither; SIGKILL and SIGSTOP cannot be caught. SIGCONT breaks
     // into the wait (poll is never restarted), so that the program sees where
     // it is once continued.
-    struct sigaction ending { };
+    struct sigaction ending = {};
     ending.sa_handler = give_back;
     ending.sa_flags = static_cast<int>(SA_RESETHAND);
     sigfillset(&ending.sa_mask);
     for (int signal = 1; signal < NSIG; ++signal) {
-        struct sigaction old { };
+        struct sigaction old = {};
         if (signal != SIGCHLD && signal != SIGURG && signal != SIGWINCH && sigaction(signal, nullptr, &old) == 0 &&
             old.sa_handler == SIG_DFL) {
             sigaction(signal, &ending, nullptr);
