@@ -13,13 +13,14 @@ set(CMAKE_RC_COMPILER ${RUSIUOTI_WINDOWS_CPU}-w64-mingw32-windres)
 # Wine keeps its prefix in the build directory and needs no display; the
 # overrides stop it offering to install Mono and Gecko. Its messages, the
 # pause's prompt among them, are in the C locale's English whatever the
-# builder's language.
+# builder's language. Debian 13's wine64 aborts whenever TMPDIR is set, as
+# cram sets it.
 set(wine wine)
 set(wine_arch win32)
 if(RUSIUOTI_WINDOWS_CPU STREQUAL "x86_64")
   set(wine /usr/lib/wine/wine64) # the wine script would pick the 32-bit loader
   set(wine_arch win64)
 endif()
-set(WINE_ENVIRONMENT env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C WINEARCH=${wine_arch}
+set(WINE_ENVIRONMENT env -u DISPLAY -u WAYLAND_DISPLAY -u TMPDIR LC_ALL=C WINEARCH=${wine_arch}
   WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_ENVIRONMENT} ${wine})
