@@ -64,5 +64,6 @@ struct Verdict {
 // be a whole integer token; a Ctrl-Z character ends the data. Nothing after the
 // last token needed (the last element's, the count's when no element is read,
 // or the first that is no integer) is looked at. A file that is not open, or
-// whose reading fails before that token has ended, is an unreadable file.
+// whose reading fails before that token has ended or in the rest of the
+// blocks read for it, is an unreadable file.
 Verdict read_data(std::istream& is, int& count, Elements& values);

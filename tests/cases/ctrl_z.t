@@ -1,6 +1,6 @@
 A Ctrl-Z character ends the data, as it ends a Windows text file: in a file
 of single bytes the byte 0x1A, in UTF-16 the character U+001A. Nothing after
-it is read.
+it counts.
   $ printf '3 1 2\032 3' > duomenys.txt && rusiuoti
   Nepavyko nuskaityti elemento nr. 3 is 3
   [1]
