@@ -14,13 +14,14 @@ set(CMAKE_RC_COMPILER ${RUSIUOTI_WINDOWS_CPU}-w64-mingw32-windres)
 # overrides stop it offering to install Mono and Gecko. Its messages, the
 # pause's prompt among them, are in the C locale's English whatever the
 # builder's language. Debian 13's wine64 aborts whenever TMPDIR is set, as
-# cram sets it.
+# cram sets it, and its Wine, looking for a Wayland display, complains on
+# standard error where XDG_RUNTIME_DIR names no folder.
 set(wine wine)
 set(wine_arch win32)
 if(RUSIUOTI_WINDOWS_CPU STREQUAL "x86_64")
   set(wine /usr/lib/wine/wine64) # the wine script would pick the 32-bit loader
   set(wine_arch win64)
 endif()
-set(WINE_ENVIRONMENT env -u DISPLAY -u WAYLAND_DISPLAY -u TMPDIR LC_ALL=C WINEARCH=${wine_arch}
-  WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=)
+set(WINE_ENVIRONMENT env -u DISPLAY -u WAYLAND_DISPLAY -u TMPDIR XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR} LC_ALL=C
+  WINEARCH=${wine_arch} WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_ENVIRONMENT} ${wine})
