@@ -207,8 +207,8 @@ else:
             [send("STOP"), stopped(None), BG, Job.ended], [STOPPED["STOP"], (0, WAITING, 3, "as before")]),
         "SIGSTOP, then fg, the terminal left as the job had it, as dash, fish and sudo do": (
             [send("STOP"), stopped(None), fg, Job.ended], [STOPPED["STOP"], (0, WAITING, 3, "as before")]),
-        "SIGSTOP, then kill %1": ([send("STOP"), stopped(), send("TERM", "CONT"), Job.ended],
-                                  [STOPPED["STOP"], (-signal.SIGTERM, WAITING, 3, "the shell's")]),
+        "SIGSTOP, then bg, the shell's settings put on, as bash and zsh do": (
+            [send("STOP"), stopped(), BG, Job.ended], [STOPPED["STOP"], LEFT]),
         "a hang-up under a parent that ignores SIGHUP": ([hang_up, Job.status], [1], {"ignored": signal.SIGHUP}),
     }
     for key in (b"x", b"\x03", b"\x1a", b"\x1c", b"\x13", b"\x1b[A"):
