@@ -125,7 +125,14 @@ def send(*names):
     return step
 
 
-def stopped(modes=lambda job: job.own + termios.tcgetattr(job.terminal)[4:], line=b"ls\n"):
+def type_line(job):
+    # A line typed for the shell, once the terminal has taken it in.
+    os.write(job.leader, b"ls\n")
+    while job.unread() < 3:
+        time.sleep(0.01)
+
+
+def stopped(modes=lambda job: job.own + termios.tcgetattr(job.terminal)[4:]):
     # The shell takes the terminal back, puts modes of its own on it (a line editor's, as bash and zsh do; with
     # None it leaves the job's, as dash, fish and sudo do), and a line is typed for it.
     def step(job):
@@ -133,9 +140,7 @@ def stopped(modes=lambda job: job.own + termios.tcgetattr(job.terminal)[4:], lin
         os.tcsetpgrp(job.terminal, os.getpgrp())
         if modes:
             termios.tcsetattr(job.terminal, termios.TCSANOW, modes(job))
-        os.write(job.leader, line)
-        while job.unread() < len(line):  # until the terminal has taken it in
-            time.sleep(0.01)
+        type_line(job)
         return seen
     return step
 
@@ -168,9 +173,7 @@ def typed_after_key(job):
     termios.tcflow(job.terminal, termios.TCOOFF)
     press(b"x")(job)
     time.sleep(0.5)  # well past the quiet that ends the key
-    os.write(job.leader, b"ls\n")
-    while job.unread() < 3:
-        time.sleep(0.01)
+    type_line(job)
     termios.tcflow(job.terminal, termios.TCOON)
 
 
