@@ -21,44 +21,125 @@ bool pause_console()
 
 #else
 
+#include <algorithm>
 #include <array>
 #include <csignal>
 #include <cstddef>
-#include <iostream>
+#include <fcntl.h>
 #include <poll.h>
+#include <string_view>
 #include <termios.h>
 #include <tuple>
 #include <unistd.h>
 
+// The pause keeps the terminal discipline of less, vim and readpassphrase.
+// Where signals are blocked, said once:
+// - Until the program is known to be in its terminal's foreground, as the
+//   program had them.
+// - From then to the end of the pause, all blocked; each that would end or
+//   stop the program, and SIGCONT, is caught and noted, not acted on (SIGKILL
+//   and SIGSTOP cannot be caught; one the parent ignores stays ignored). They
+//   are let in only inside the calls that may wait: through let_in, setting
+//   the terminal, writing the prompt and the line end, giving the terminal
+//   back (SIGTTOU kept out while it holds the pause's settings); through
+//   ppoll, the wait for a key. A signal cuts such a call short, and the pause
+//   ends.
+// - Once the terminal is given back, the default actions come back, each
+//   signal caught is sent again, acting as sent (SIGCONT does nothing), and
+//   then the program's own mask.
+
 namespace {
 
-// The terminal's settings before the pause, which are given back after it,
-// and the pause's own, as the terminal reports them once they are set.
-termios shell_settings{}; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
-termios pause_settings{}; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
-// The signal that ended the wait, to be raised again once the terminal has
-// been given back.
-volatile std::sig_atomic_t caught_signal = 0; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
+// The signals the program itself blocked, which stay blocked in the calls
+// that let the others in.
+sigset_t program_mask{}; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
+// Each signal caught, by its number; and whether one was caught as the last
+// call that may wait let them in.
+std::array<volatile std::sig_atomic_t, NSIG> caught{}; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
+volatile std::sig_atomic_t just_caught = 0; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
-extern "C" void note_signal(int signal) { caught_signal = signal; }
+extern "C" void note_signal(int signal)
+{
+    caught[static_cast<std::size_t>(signal)] = 1;
+    just_caught = 1;
+}
 
-// With `noting`, has every signal that would end or stop the program noted
-// instead; without, gives those their default action back. SIGCHLD, SIGURG
-// and SIGWINCH by default do neither, a signal the parent ignores stays
-// ignored, and SIGKILL and SIGSTOP cannot be caught.
+bool caught_any()
+{
+    return std::any_of(caught.begin(), caught.end(), [](std::sig_atomic_t noted) { return noted != 0; });
+}
+
+// With `noting`, has `signal` noted if it has its default action; without,
+// gives it its default action back if it is noted.
+void note(int signal, bool noting)
+{
+    struct sigaction action = {};
+    if (sigaction(signal, nullptr, &action) == 0 && action.sa_handler == (noting ? SIG_DFL : note_signal)) {
+        action.sa_handler = noting ? note_signal : SIG_DFL;
+        action.sa_flags = 0; // without SA_RESTART: a signal cuts short the call it comes in
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+// Each signal that would end or stop the program, and SIGCONT: all but
+// SIGCHLD, SIGURG and SIGWINCH, which by default do nothing.
 void note_signals(bool noting)
 {
-    using Action = void (*)(int);
-    const Action current = noting ? SIG_DFL : note_signal;
-    const Action replacement = noting ? note_signal : SIG_DFL;
     for (int signal = 1; signal < NSIG; ++signal) {
-        struct sigaction action = {};
-        if (signal != SIGCHLD && signal != SIGURG && signal != SIGWINCH && sigaction(signal, nullptr, &action) == 0 &&
-            action.sa_handler == current) {
-            action.sa_handler = replacement;
-            sigaction(signal, &action, nullptr);
+        if (signal != SIGCHLD && signal != SIGURG && signal != SIGWINCH) {
+            note(signal, noting);
         }
     }
+}
+
+// Makes `call`, which may wait, with every signal let in but those of `mask`.
+// A signal held back until then comes first, and the call is not made: -1,
+// as when a signal cuts it short.
+template <typename Call> auto let_in(const sigset_t& mask, Call call)
+{
+    sigset_t blocked{};
+    just_caught = 0;
+    sigprocmask(SIG_SETMASK, &mask, &blocked);
+    const auto result = just_caught != 0 ? -1 : call();
+    sigprocmask(SIG_SETMASK, &blocked, nullptr);
+    return result;
+}
+
+// Writes `text` to the terminal. Whether all of it was written.
+bool show(std::string_view text)
+{
+    const auto written = let_in(program_mask, [text] { return write(STDOUT_FILENO, text.data(), text.size()); });
+    return written == static_cast<ssize_t>(text.size());
+}
+
+// Waits for a key, then takes whatever follows it closely, the rest of an
+// arrow's bytes or of a paste, until 50 ms pass without input. A signal ends
+// the wait, and so do an error and the end of the input. Whether a key came.
+bool take_key()
+{
+    constexpr timespec quiet{.tv_sec = 0, .tv_nsec = 50'000'000};
+    constexpr std::size_t taken_at_once = 256;
+    std::array<char, taken_at_once> taken{};
+    const timespec* timeout = nullptr;
+    while (!caught_any()) {
+        pollfd input{STDIN_FILENO, POLLIN, 0};
+        const int ready = ppoll(&input, 1, timeout, &program_mask);
+        if (ready <= 0 || read(STDIN_FILENO, taken.data(), taken.size()) <= 0) {
+            return ready == 0;
+        }
+        timeout = &quiet;
+    }
+    return false;
+}
+
+// One key without Enter, unechoed: Ctrl-C, Ctrl-Z, Ctrl-\ and Ctrl-S are keys
+// too.
+termios pause_settings(termios settings)
+{
+    settings.c_iflag &= ~static_cast<tcflag_t>(IXON);
+    settings.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
+    settings.c_cc[VMIN] = 1;
+    return settings;
 }
 
 // The settings a shell or the pause may change: the modes and the control
@@ -69,33 +150,59 @@ auto modes_of(const termios& settings)
         settings.c_iflag, settings.c_oflag, settings.c_cflag, settings.c_lflag, std::to_array(settings.c_cc)};
 }
 
-// Whether the terminal's settings are no longer the pause's: a shell that
-// takes the terminal back after a stop may put its own on. A closed terminal,
-// whose settings cannot be read, counts as unchanged.
-bool changed_by_shell()
+// Gives the terminal its settings from before the pause, as less does. While
+// it holds the pause's settings (dash leaves them so after a stop), from the
+// background too: SIGTTOU stays blocked. Once a shell has put its own on, or
+// the terminal cannot be read, only from the foreground: in the background the
+// program stops on SIGTTOU until brought back, unless a signal that acts on it
+// has come; then the shell's settings are left to the shell. After a key,
+// what was typed since is discarded. False when the terminal cannot be set.
+bool give_back(const termios& before, bool answered)
 {
-    termios now{};
-    return tcgetattr(STDIN_FILENO, &now) == 0 && modes_of(now) != modes_of(pause_settings);
+    note(SIGTTOU, false);
+    for (;;) {
+        caught[SIGCONT] = 0; // a continue, from here on, only has it look again
+        termios now{};
+        const bool still_paused =
+            tcgetattr(STDIN_FILENO, &now) == 0 && modes_of(now) == modes_of(pause_settings(before));
+        if (!still_paused && caught_any()) {
+            return true;
+        }
+        sigset_t mask = program_mask;
+        if (still_paused) {
+            sigaddset(&mask, SIGTTOU);
+        }
+        if (let_in(mask, [&] { return tcsetattr(STDIN_FILENO, answered ? TCSAFLUSH : TCSANOW, &before); }) == 0) {
+            return true;
+        }
+        if (!caught_any()) {
+            return false;
+        }
+    }
 }
 
-// Waits for a key, then takes whatever follows it closely, the rest of an
-// arrow's bytes or of a paste, until 50 ms pass without input. Signals are
-// let in only while it waits; one that comes ends the wait, and so do an
-// error and the end of the input. Whether a key came.
-bool take_key(const sigset_t& mask_while_waiting)
+// The pause, with signals blocked. False when the terminal could not be given
+// back.
+bool pause_on_terminal()
 {
-    constexpr timespec quiet{.tv_sec = 0, .tv_nsec = 50'000'000};
-    constexpr std::size_t taken_at_once = 256;
-    std::array<char, taken_at_once> taken{};
-    const timespec* timeout = nullptr;
-    for (;;) {
-        pollfd input{STDIN_FILENO, POLLIN, 0};
-        const int ready = ppoll(&input, 1, timeout, &mask_while_waiting);
-        if (ready <= 0 || read(STDIN_FILENO, taken.data(), taken.size()) <= 0) {
-            return ready == 0;
-        }
-        timeout = &quiet;
+    termios before{};
+    if (tcgetattr(STDIN_FILENO, &before) != 0) {
+        return true;
     }
+    // From the background the kernel refuses, with SIGTTOU, which ends the
+    // pause.
+    const termios paused = pause_settings(before);
+    if (let_in(program_mask, [&] { return tcsetattr(STDIN_FILENO, TCSANOW, &paused); }) != 0) {
+        return true;
+    }
+    // Input typed ahead, a line or part of one (part of a line can be seen
+    // only now, without line editing), is for the shell: then no pause. The
+    // line end puts the shell's prompt on a line of its own.
+    constexpr timespec at_once{};
+    pollfd typed_ahead{STDIN_FILENO, POLLIN, 0};
+    const bool answered = ppoll(&typed_ahead, 1, &at_once, nullptr) == 0 && show("Press any key to continue . . . ") &&
+        take_key() && show("\n");
+    return give_back(before, answered);
 }
 
 } // namespace
@@ -103,53 +210,26 @@ bool take_key(const sigset_t& mask_while_waiting)
 bool pause_console()
 {
     // Only with its controlling terminal on both sides, by whatever name it
-    // was opened, and the program in its foreground, is someone there to see
-    // the prompt and press a key.
-    if (tcgetpgrp(STDIN_FILENO) != getpgrp() || tcgetpgrp(STDOUT_FILENO) != getpgrp()) {
+    // was opened, input that can be read, and the program in the terminal's
+    // foreground, is someone there to press a key. (Output that cannot be
+    // written shows no prompt, which ends the pause.)
+    if (tcgetpgrp(STDIN_FILENO) != getpgrp() || tcgetpgrp(STDOUT_FILENO) != getpgrp() ||
+        (fcntl(STDIN_FILENO, F_GETFL) & O_ACCMODE) == O_WRONLY) { // NOLINT(cppcoreguidelines-pro-type-vararg)
         return true;
     }
-    tcgetattr(STDIN_FILENO, &shell_settings);
-    // Signals are held back until the wait, so that none is lost between
-    // setting the terminal up and the wait, nor leaves the terminal half set.
-    sigset_t all{};
-    sigset_t blocked_before{};
-    sigfillset(&all);
-    sigprocmask(SIG_SETMASK, &all, &blocked_before);
+    sigset_t every{};
+    sigfillset(&every);
+    sigprocmask(SIG_SETMASK, &every, &program_mask);
     note_signals(true);
-
-    // One key without Enter, unechoed: Ctrl-C, Ctrl-Z, Ctrl-\ and Ctrl-S are
-    // keys too. Read back, as a driver may keep some settings of its own.
-    pause_settings = shell_settings;
-    pause_settings.c_iflag &= ~static_cast<tcflag_t>(IXON);
-    pause_settings.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
-    pause_settings.c_cc[VMIN] = 1;
-    tcsetattr(STDIN_FILENO, TCSANOW, &pause_settings);
-    tcgetattr(STDIN_FILENO, &pause_settings);
-    // Input typed ahead, a line or part of one (part of a line can be seen
-    // only now, without line editing), is for the shell: then no pause.
-    constexpr timespec at_once{};
-    pollfd typed_ahead{STDIN_FILENO, POLLIN, 0};
-    bool key = false;
-    if (ppoll(&typed_ahead, 1, &at_once, nullptr) == 0) {
-        std::cout << "Press any key to continue . . . " << std::flush;
-        key = take_key(blocked_before);
-    }
-    if (key) {
-        std::cout << std::endl; // the shell's prompt on a line of its own
-    }
-
-    // Settings that a shell put on after a stop are left to it, and so is
-    // what was typed since. Otherwise the terminal is given back, from the
-    // background too (a blocked SIGTTOU lets the call through); only what
-    // followed a key is discarded. Then a caught signal acts as it would have.
-    const bool restored =
-        changed_by_shell() || tcsetattr(STDIN_FILENO, key ? TCSAFLUSH : TCSANOW, &shell_settings) == 0;
+    const bool given_back = pause_on_terminal();
     note_signals(false);
-    if (caught_signal != 0) {
-        static_cast<void>(std::raise(caught_signal)); // SIGCONT, raised again, does nothing
+    for (int signal = 1; signal < NSIG; ++signal) {
+        if (signal != SIGCONT && caught[static_cast<std::size_t>(signal)] != 0) {
+            static_cast<void>(std::raise(signal));
+        }
     }
-    sigprocmask(SIG_SETMASK, &blocked_before, nullptr);
-    return restored;
+    sigprocmask(SIG_SETMASK, &program_mask, nullptr);
+    return given_back;
 }
 
 #endif
