@@ -21,9 +21,12 @@ all owned by root.
   drwxr-xr-x 0/0 .../share/man/man1/
   -rw-r--r-- 0/0 .../share/man/man1/rusiuoti.1.gz
 
-Every library the linker took code from is named in the notice.
+Every library the linker took code from, the C and C++ runtimes among them, is
+named in the notice.
   $ tar -xzf "$tgz" && cd rusiuoti-*
-  $ sed -n 's|^/[^ (]*/\(lib[^/ (]*\.a\)(.*|\1|p' "$MAP" | sort -u | while read -r library; do grep -qF "$library" share/doc/rusiuoti/NOTICE || echo "$library"; done
+  $ sed -n 's|^/[^ (]*/\(lib[^/ (]*\.a\)(.*|\1|p' "$MAP" | sort -u > ../libraries && grep -cxF -e libc.a -e libstdc++.a ../libraries
+  2
+  $ while read -r library; do grep -qF "$library" share/doc/rusiuoti/NOTICE || echo "$library"; done < ../libraries
 
 Unpacked, it runs on the example it brings.
   $ cp share/doc/rusiuoti/examples/duomenys.txt . && bin/rusiuoti

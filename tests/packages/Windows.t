@@ -24,8 +24,11 @@ as it is named here. The licence names that of the runtime built in too.
   $ grep -c -e '^MIT License' -e '^The runtime built into rusiuoti.exe' rusiuoti-*/LICENSE.txt
   2
 
-Every library the linker took code from is named in the licence.
-  $ sed -n 's|^/[^ (]*/\(lib[^/ (]*\.a\)(.*|\1|p' "$MAP" | sort -u | while read -r library; do grep -qF "$library" rusiuoti-*/LICENSE.txt || echo "$library"; done
+Every library the linker took code from, the C and C++ runtimes among them, is
+named in the licence.
+  $ sed -n 's|^/[^ (]*/\(lib[^/ (]*\.a\)(.*|\1|p' "$MAP" | sort -u > libraries && grep -cxF -e libmsvcrt.a -e libstdc++.a libraries
+  2
+  $ while read -r library; do grep -qF "$library" rusiuoti-*/LICENSE.txt || echo "$library"; done < libraries
 
 Windows shows the package's version under Properties, Details, from the
 program's version resource.
