@@ -109,7 +109,7 @@ class Shell:
             os.tcsetpgrp(self.terminal, os.getpgrp())
             self.recorded, self.foreground = termios.tcgetattr(self.terminal), False
             if self.kind != "dash":
-                termios.tcsetattr(self.terminal, termios.TCSANOW, self.own + self.recorded[4:])
+                self.stty()
             self.type("ls")
         return seen
 
@@ -122,6 +122,9 @@ class Shell:
 
     def bg(self):
         os.kill(self.pid, signal.SIGCONT)
+
+    def stty(self):  # puts a line editor's modes on the terminal, from outside the job too
+        termios.tcsetattr(self.terminal, termios.TCSANOW, self.own + termios.tcgetattr(self.terminal)[4:])
 
     def type(self, line):  # a line for the shell, once the terminal has taken it in
         os.write(self.leader, line.encode() + b"\n")
@@ -199,6 +202,8 @@ else:
         ("the line end after 50 ms quiet", "any", "rusiuoti", "press x, quiet, ends", "line end after 50 ms; " + KEY),
         ("a hang-up, SIGHUP ignored", "any", "trap '' HUP; rusiuoti", "hangup, kill -HUP, status", "exit 1"),
         ("SIGWINCH, SIGCHLD, SIGURG, then a key", "any", "rusiuoti", "kill -WINCH -CHLD -URG, press x, ends", KEY),
+        ("settings put on from outside, SIGTSTP: left as put", "bash", "rusiuoti", "stty, kill -TSTP, stops, fg, ends",
+         f"stopped by SIGTSTP, the shell's; exit 0: {LEFT}, the shell's"),
     ]
     # strace injects an error or a signal at a system call of the pause's, or holds the job at one.
     for name, shell, injected, steps, seen in (
@@ -207,10 +212,7 @@ else:
              "stops, bg, ends", "stopped by SIGSTOP, as before; exit 0: report, 3 unread, the shell's"),
             ("SIGCONT just before the prompt", "any", "ppoll:signal=CONT:when=1", "ends", NO_PAUSE),
             ("SIGTSTP just after the prompt", "bash", "write:delay_exit=1000000:when=5", "kill -TSTP, stops, fg, ends",
-             f"stopped by SIGTSTP, as before; exit 0: {LEFT}, the shell's"),
-            ("SIGSTOP, bg, then SIGTSTP just as the terminal would be given back", "bash",
-             "rt_sigprocmask:delay_enter=1000000:when=6", "kill -STOP, stops, bg, wait, kill -TSTP, stops, fg, ends",
-             f"stopped by SIGSTOP, the pause's; stopped by SIGTSTP, the shell's; exit 0: {LEFT}, the shell's")):
+             f"stopped by SIGTSTP, as before; exit 0: {LEFT}, the shell's")):
         SCENARIOS.append((name, shell, f"strace -e inject={injected} rusiuoti", steps, seen))
     # With the terminal's output held, as by Ctrl-S, the line end after a key cannot go out.
     for name, shell, steps, seen in (
