@@ -26,6 +26,7 @@ bool pause_console()
 #include <csignal>
 #include <cstddef>
 #include <fcntl.h>
+#include <functional>
 #include <poll.h>
 #include <string_view>
 #include <termios.h>
@@ -95,12 +96,12 @@ void note_signals(bool noting)
 // Makes `call`, which may wait, with every signal let in but those of `mask`.
 // A signal held back until then comes first, and the call is not made: -1,
 // as when a signal cuts it short.
-template <typename Call> auto let_in(const sigset_t& mask, Call call)
+ssize_t let_in(const sigset_t& mask, const std::function<ssize_t()>& call)
 {
     sigset_t blocked{};
     just_caught = 0;
     sigprocmask(SIG_SETMASK, &mask, &blocked);
-    const auto result = just_caught != 0 ? -1 : call();
+    const ssize_t result = just_caught != 0 ? -1 : call();
     sigprocmask(SIG_SETMASK, &blocked, nullptr);
     return result;
 }
