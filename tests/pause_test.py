@@ -210,7 +210,7 @@ else:
             ("the terminal's settings cannot be read", "any", "ioctl:error=EIO:when=3", "ends", NO_PAUSE),
             ("SIGSTOP as the pause reads the terminal's settings, bg: no pause", "bash", "ioctl:signal=STOP:when=3",
              "stops, bg, ends", "stopped by SIGSTOP, as before; exit 0: report, 3 unread, the shell's"),
-            ("SIGCONT just before the prompt", "any", "ppoll:signal=CONT:when=1", "ends", NO_PAUSE),
+            ("SIGCONT just before the prompt: now no prompt", "any", "ppoll:signal=CONT:when=1", "ends", NO_PAUSE),
             ("SIGTSTP just after the prompt", "bash", "write:delay_exit=1000000:when=5", "kill -TSTP, stops, fg, ends",
              f"stopped by SIGTSTP, as before; exit 0: {LEFT}, the shell's")):
         SCENARIOS.append((name, shell, f"strace -e inject={injected} rusiuoti", steps, seen))
